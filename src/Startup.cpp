@@ -1,0 +1,33 @@
+#include "Startup.h"
+
+#include "about/uAbout.h"
+#include "game/uMain.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+
+TWindows::~TWindows() = default;
+
+std::unique_ptr<TWindows> createWindows(QApplication& app) {
+    platform::initApplication(app, QStringLiteral("Brainlock Game"));
+    auto windows = std::make_unique<TWindows>();
+    try {
+        windows->main = std::make_unique<game::TfMain>(platform::systemUtcClock());
+    } catch (const std::exception& e) {
+        platform::showStartupError(QString::fromUtf8(e.what()));
+        return nullptr;
+    }
+    windows->about = std::make_unique<TfAbout>();
+    windows->main->setAboutWindow(windows->about.get());
+    return windows;
+}
+
+int runBrainlock(QApplication& app) {
+    const std::unique_ptr<TWindows> windows = createWindows(app);
+    if (!windows)
+        return 1;
+    windows->main->show();
+    return app.exec();
+}

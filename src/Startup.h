@@ -1,0 +1,24 @@
+// The program's start-up, shared by the entry point and the start-up benchmark: the
+// application object's set-up, then the main window and the hidden about window.
+#pragma once
+
+#include <memory>
+
+class QApplication;
+class TfAbout;
+namespace game {
+class TfMain;
+}
+
+struct TWindows {
+    std::unique_ptr<game::TfMain> main;
+    std::unique_ptr<TfAbout> about;
+    ~TWindows();
+};
+
+// Builds both windows; when the main window cannot be built, shows the "Application Error"
+// box and returns nothing.
+std::unique_ptr<TWindows> createWindows(QApplication& app);
+
+// The whole run: build, show, run the message loop. Returns the process exit code.
+int runBrainlock(QApplication& app);

@@ -1,0 +1,124 @@
+#include "controls/Seven.h"
+
+#include "platform/Application.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+
+namespace controls {
+
+namespace {
+constexpr int kDefaultWidth = 150;
+constexpr int kDefaultHeight = 50;
+
+QPolygon toPolygon(const std::vector<Pt>& points) {
+    QPolygon polygon;
+    for (const Pt& p : points)
+        polygon << QPoint(p.x, p.y);
+    return polygon;
+}
+} // namespace
+
+TSevenSegment::TSevenSegment(QWidget* parent) : QWidget(parent) {
+    // Opaque: every pixel is painted, so the parent need not paint beneath first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(kDefaultWidth, kDefaultHeight);
+    setSpace(2);
+    setHorzSpace(8);
+    setVertSpace(2);
+    setColonSpace(4);
+    setValue(QStringLiteral("0"));
+    setThickness(5);
+    setNumberOfDigit(5);
+    setColor(platform::clBlack);
+    setOnColor(platform::clRed);
+    setOffColor(platform::rgbColor(64, 64, 64));
+    setValueType(ssNumber);
+    setShowDecimalPoint(true);
+    setShowPlusMinus(false);
+    setLeadingZeros(false);
+}
+
+template <class T> void TSevenSegment::assign(T& field, const T& value) {
+    field = value;
+    update();
+}
+
+void TSevenSegment::setValue(const QString& value) {
+    errorReported_ = false;
+    assign(props_.value, cutValue(value.toStdString(), props_.valueType));
+}
+
+void TSevenSegment::setThickness(int value) { assign(props_.thickness, value); }
+void TSevenSegment::setSpace(int value) { assign(props_.space, value); }
+void TSevenSegment::setHorzSpace(int value) { assign(props_.horzSpace, value); }
+void TSevenSegment::setVertSpace(int value) { assign(props_.vertSpace, value); }
+void TSevenSegment::setColonSpace(int value) { assign(props_.colonSpace, value); }
+void TSevenSegment::setNumberOfDigit(int value) {
+    assign(props_.numberOfDigit, clampNumberOfDigit(value));
+}
+void TSevenSegment::setColor(platform::TColor value) { assign(color_, value); }
+void TSevenSegment::setOnColor(platform::TColor value) { assign(onColor_, value); }
+void TSevenSegment::setOffColor(platform::TColor value) { assign(offColor_, value); }
+void TSevenSegment::setShowDecimalPoint(bool value) { assign(props_.showDecimalPoint, value); }
+void TSevenSegment::setShowPlusMinus(bool value) { assign(props_.showPlusMinus, value); }
+void TSevenSegment::setLeadingZeros(bool value) { assign(props_.leadingZeros, value); }
+
+void TSevenSegment::setValueType(TSSType value) {
+    assign(props_.valueType, value);
+    setValue(value == ssTime ? QStringLiteral("00:00:00") : QStringLiteral("0"));
+}
+
+std::optional<QImage> TSevenSegment::renderImage() {
+    SevenProps props = props_;
+    props.width = width();
+    props.height = height();
+    const SevenPlanResult result = planSevenSegment(props);
+    if (!result.plan) {
+        if (!errorReported_) {
+            errorReported_ = true;
+            platform::postApplicationError(QString::fromStdString(result.error));
+        }
+        return std::nullopt;
+    }
+    props_.numberOfDigit = result.plan->numberOfDigit; // time mode forces 6, without a setter
+
+    QImage image(width(), height(), QImage::Format_RGB32);
+    image.fill(platform::toQColor(color_));
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    const QColor on = platform::toQColor(onColor_);
+    const QColor off = platform::toQColor(offColor_);
+    for (const Shape& shape : result.plan->shapes) {
+        const QColor& colour = shape.lit ? on : off;
+        if (shape.kind == Shape::Box) {
+            const Rect& r = shape.box;
+            painter.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), colour);
+        } else {
+            painter.setBrush(colour);
+            painter.drawPolygon(toPolygon(shape.points));
+        }
+    }
+    return image;
+}
+
+void TSevenSegment::paintEvent(QPaintEvent*) {
+    platform::guarded([&] {
+        if (std::optional<QImage> image = renderImage())
+            lastImage_ = std::move(*image);
+        QPainter painter(this);
+        if (lastImage_.isNull()) {
+            painter.fillRect(rect(), platform::toQColor(color_));
+        } else {
+            painter.drawImage(0, 0, lastImage_);
+        }
+    });
+}
+
+void TSevenSegment::mousePressEvent(QMouseEvent* event) {
+    emit mouseDown(event);
+    QWidget::mousePressEvent(event);
+}
+
+} // namespace controls

@@ -1,0 +1,127 @@
+// TfMain: the game's main window. It owns the one game in progress and the settings, builds
+// the game panel, and wires the keypad, the Guess button, the popup menu and the exit and
+// help commands to the rules engine and the displays.
+#pragma once
+
+#include "game/GameState.h"
+#include "game/Settings.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolButton;
+class QPushButton;
+
+namespace controls {
+class TSevenSegment;
+}
+namespace platform {
+class TImage;
+class TSpeedButton;
+class TStringGrid;
+class UtcClock;
+} // namespace platform
+
+class TfAbout;
+
+namespace game {
+
+class TfMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfMain(const platform::UtcClock& clock, QWidget* parent = nullptr);
+    ~TfMain() override;
+
+    void setAboutWindow(TfAbout* about) { about_ = about; }
+    // What ending the application does; quits the event loop unless a test replaces it.
+    void setTerminateHandler(std::function<void()> handler) { terminate_ = std::move(handler); }
+
+    const GameState& gameState() const { return gameState_; }
+    TSettings Settings;
+
+    // Operations the other parts of the window call.
+    void StartNewGame();
+    void KeypadPress(int key);
+    void ShowEntryDigit(controls::TSevenSegment* display, int digit);
+    void HideEntryDigit(controls::TSevenSegment* display);
+    void RefreshPanels();
+    void PlaySoundByName(const QString& fileName);
+    void AnnounceWin();
+    void AnnounceLoss();
+    int extraWidth() const { return ExtraWidth; }
+
+    static constexpr int kKeyClear = 10;
+    static constexpr int kKeyBack = 11;
+
+    // Event handlers.
+    void sb0Click() { KeypadPress(0); }
+    void sb1Click() { KeypadPress(1); }
+    void sb2Click() { KeypadPress(2); }
+    void sb3Click() { KeypadPress(3); }
+    void sb4Click() { KeypadPress(4); }
+    void sb5Click() { KeypadPress(5); }
+    void sb6Click() { KeypadPress(6); }
+    void sb7Click() { KeypadPress(7); }
+    void sb8Click() { KeypadPress(8); }
+    void sb9Click() { KeypadPress(9); }
+    void sbClearClick() { KeypadPress(kKeyClear); }
+    void sbBackClick() { KeypadPress(kKeyBack); }
+    void pbGuessClick();
+    void GiveUp1Click();
+    void tbCloseMainClick();
+    void mExitClick() { tbCloseMainClick(); }
+    void HelpContents1Click();
+    void imgAboutClick();
+    void FormCreate();
+    void FormShow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildGamePanel();
+    void buildKeypad();
+    void buildDisplays();
+    void buildLog();
+    void buildMenu();
+    void attachPopup(QWidget* widget);
+    void openHelp(int context);
+    void helpRequested();
+    void hideAllEntryDigits();
+    controls::TSevenSegment* entryDisplay(int slot) const; // slot 1..6
+
+    GameState gameState_;
+    int ExtraWidth = 0;
+    bool shown_ = false;
+    TfAbout* about_ = nullptr;
+    std::function<void()> terminate_;
+
+    QWidget* Panel1 = nullptr;
+    QLabel* lTitle = nullptr;
+    std::array<controls::TSevenSegment*, kMaxDigits> ssNum{};
+    std::array<QLabel*, kMaxDigits> lQM{};
+    std::array<platform::TSpeedButton*, 10> sbDigit{};
+    platform::TSpeedButton* sbClear = nullptr;
+    platform::TSpeedButton* sbBack = nullptr;
+    QPushButton* pbGuess = nullptr;
+    controls::TSevenSegment* ssLeft = nullptr;
+    controls::TSevenSegment* ssNumbers = nullptr;
+    controls::TSevenSegment* ssPlace = nullptr;
+    QLabel* lCorrect = nullptr;
+    QLabel* lPlace = nullptr;
+    platform::TImage* imgAbout = nullptr;
+    QToolButton* tbCloseMain = nullptr;
+    platform::TStringGrid* sgLogs = nullptr;
+    QMenu* puMain = nullptr;
+    QAction* GiveUp1 = nullptr;
+    QAction* HelpContents1 = nullptr;
+    QAction* mLogs = nullptr;
+    QAction* mOptions = nullptr;
+    QAction* mExit = nullptr;
+};
+
+} // namespace game

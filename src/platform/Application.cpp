@@ -1,0 +1,48 @@
+#include "platform/Application.h"
+
+#include "platform/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+namespace platform {
+
+namespace {
+QString& titleStore() {
+    static QString title;
+    return title;
+}
+} // namespace
+
+// Kept apart from QGuiApplication::applicationDisplayName, which X11 window titles would
+// append to every caption ("Confirm — ...").
+void setApplicationTitle(const QString& title) { titleStore() = title; }
+
+QString applicationTitle() { return titleStore(); }
+
+void postApplicationError(const QString& message) {
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            app, [message] { guarded([&] { messageDialogs().applicationError(message); }); },
+            Qt::QueuedConnection);
+}
+
+} // namespace platform
+
+#include "platform/Fonts.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace platform {
+
+void initApplication(QApplication& app, const QString& title) {
+    setApplicationTitle(title);
+    // One style everywhere, so the fixed pixel layout looks the same on every desktop.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        app.setStyle(style);
+    installFontSubstitutes();
+    app.setFont(uiFont());
+}
+
+} // namespace platform

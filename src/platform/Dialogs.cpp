@@ -1,0 +1,77 @@
+#include "platform/Dialogs.h"
+
+#include "platform/Application.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace platform {
+
+namespace {
+
+void centreOnScreen(QMessageBox& box) {
+    box.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = box.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        box.move(frame.topLeft());
+    }
+}
+
+int runBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
+           bool question) {
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton);
+    box.setObjectName(QStringLiteral("messageDialog"));
+    box.setWindowModality(Qt::ApplicationModal);
+    if (question) {
+        QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        centreOnScreen(box);
+        box.exec();
+        return box.clickedButton() == yes ? 1 : 0;
+    }
+    box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    centreOnScreen(box);
+    box.exec();
+    return 0;
+}
+
+StandardMessageDialogs& standardDialogs() {
+    static StandardMessageDialogs dialogs;
+    return dialogs;
+}
+
+MessageDialogs* current = nullptr;
+
+} // namespace
+
+bool StandardMessageDialogs::confirm(const QString& text) {
+    return runBox(QMessageBox::Question, QStringLiteral("Confirm"), text, true) == 1;
+}
+
+void StandardMessageDialogs::information(const QString& text) {
+    runBox(QMessageBox::Information, QStringLiteral("Information"), text, false);
+}
+
+void StandardMessageDialogs::error(const QString& text) {
+    runBox(QMessageBox::Critical, QStringLiteral("Error"), text, false);
+}
+
+void StandardMessageDialogs::applicationError(const QString& text) {
+    runBox(QMessageBox::Critical, applicationTitle(), text, false);
+}
+
+MessageDialogs& messageDialogs() { return current ? *current : standardDialogs(); }
+
+void setMessageDialogs(MessageDialogs* dialogs) { current = dialogs; }
+
+void showStartupError(const QString& text) {
+    runBox(QMessageBox::Critical, QStringLiteral("Application Error"), text, false);
+}
+
+} // namespace platform

@@ -1,0 +1,21 @@
+// The window fonts by family and pixel height, with free metric-close stand-ins for the
+// families a Linux desktop lacks.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace platform {
+
+inline const QString kSansFamily = QStringLiteral("MS Sans Serif");
+inline const QString kSerifFamily = QStringLiteral("Times New Roman");
+constexpr int kSansPixelSize = 11;
+
+// Registers the substitutes once per process (Liberation Sans and Serif).
+void installFontSubstitutes();
+
+QFont pixelFont(const QString& family, int pixelSize, bool bold = false);
+// "MS Sans Serif", 11 pixels high: the font of every control unless a control says otherwise.
+QFont uiFont(bool bold = false);
+
+} // namespace platform

@@ -1,0 +1,238 @@
+#include "controls/Seven.h"
+#include "game/uMain.h"
+#include "platform/StdCtrls.h"
+#include "support/Fakes.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using controls::TSevenSegment;
+using game::TfMain;
+using namespace testing_support;
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<TfMain>(clock);
+        window->setTerminateHandler([this] { ++terminated; });
+        window->show(); // the first show starts the first game: secret 3205
+        ASSERT_EQ(window->gameState().secret(), "3205");
+    }
+
+    template <class T = QWidget> T* child(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    TSevenSegment* display(const QString& name) const { return child<TSevenSegment>(name); }
+    QString value(const QString& name) const { return display(name)->value(); }
+    platform::TStringGrid* logs() const { return child<platform::TStringGrid>("sgLogs"); }
+    QAction* action(const QString& name) const { return child<QAction>(name); }
+
+    void press(const QString& key) { child<QAbstractButton>(key)->click(); }
+    void type(const std::string& digits) {
+        for (char c : digits)
+            press(QStringLiteral("sb") + QChar::fromLatin1(c));
+    }
+    void guess(const std::string& digits) {
+        type(digits);
+        press(QStringLiteral("pbGuess"));
+    }
+    // Which entry displays are visible, slot 1 first.
+    std::vector<bool> visibleSlots() const {
+        std::vector<bool> shown;
+        for (int i = 1; i <= 6; ++i)
+            shown.push_back(display(QStringLiteral("ssNum%1").arg(i))->isVisible());
+        return shown;
+    }
+
+    FixedClock clock{kSeed12345};
+    FakeDialogs dialogs;
+    FakeShell shell;
+    std::unique_ptr<TfMain> window;
+    int terminated = 0;
+};
+
+const std::vector<bool> kNoneVisible(6, false);
+
+} // namespace
+
+TEST_F(MainWindow, OpensBorderlessAtItsPlaceWithTheGamePanel) {
+    EXPECT_EQ(window->pos(), QPoint(300, 132));
+    EXPECT_EQ(window->size(), QSize(182, 304));
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Brainlock Game"));
+    EXPECT_EQ(display("ssLeft")->geometry(), QRect(112, 172, 41, 41));
+    EXPECT_EQ(display("ssNumbers")->geometry(), QRect(16, 224, 18, 26));
+    EXPECT_EQ(display("ssNum6")->geometry(), QRect(192, 40, 25, 41));
+    EXPECT_EQ(child("sb0")->geometry(), QRect(48, 192, 25, 23));
+    EXPECT_EQ(child("sb9")->geometry(), QRect(72, 120, 24, 23));
+    EXPECT_EQ(child("pbGuess")->geometry(), QRect(104, 120, 57, 49));
+    EXPECT_EQ(child("tbCloseMain")->geometry(), QRect(163, 1, 17, 17));
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(child(QStringLiteral("lQM%1").arg(i))->isVisible(), i <= 4) << i;
+    EXPECT_EQ(QFontInfo(child("lTitle")->font()).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(child("lQM1")->font()).family(), QStringLiteral("Liberation Serif"));
+    // Keypad buttons never take the focus; the Guess button has it.
+    EXPECT_EQ(child("sb5")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(child("sbBack")->focusPolicy(), Qt::NoFocus);
+    EXPECT_NE(child("pbGuess")->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(MainWindow, TypingShowsDigitsInTheirSlotsAndAFullEntryIsAnError) {
+    type("32");
+    EXPECT_EQ(visibleSlots(), (std::vector<bool>{true, true, false, false, false, false}));
+    EXPECT_EQ(value("ssNum1"), QStringLiteral("3"));
+    EXPECT_EQ(value("ssNum2"), QStringLiteral("2"));
+    type("32"); // repeats are refused without a word
+    EXPECT_EQ(window->gameState().entry(), "32");
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    type("10");
+    type("9");
+    EXPECT_EQ(dialogs.shown, (QStringList{"error:Sorry, you cannot add more number"}));
+    EXPECT_EQ(window->gameState().entry(), "3210");
+    type("9");
+    EXPECT_EQ(dialogs.shown.size(), 2); // every further press asks again
+}
+
+TEST_F(MainWindow, RepeatsFollowTheOptionAtTheTimeOfTyping) {
+    window->Settings.Duplicate = true;
+    type("77");
+    EXPECT_EQ(window->gameState().entry(), "77");
+    window->Settings.Duplicate = false;
+    type("7");
+    EXPECT_EQ(window->gameState().entry(), "77");
+}
+
+TEST_F(MainWindow, ClearAndBackEmptySlots) {
+    press("sbBack"); // nothing typed: nothing changes
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+    type("123");
+    press("sbBack");
+    EXPECT_EQ(visibleSlots(), (std::vector<bool>{true, true, false, false, false, false}));
+    EXPECT_EQ(window->gameState().entry(), "12");
+    press("sbClear");
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+    EXPECT_EQ(window->gameState().entry(), "");
+}
+
+TEST_F(MainWindow, AnIncompleteGuessIsIgnored) {
+    guess("123");
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
+    EXPECT_EQ(logs()->cell(0, 0), QString());
+    EXPECT_EQ(window->gameState().entry(), "123");
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(MainWindow, ElevenWrongGuessesLoseAndTheNextGameStartsEmpty) {
+    EXPECT_EQ(logs()->rowCount(), 10);
+    EXPECT_EQ(logs()->columnCount(), 2);
+    for (int i = 1; i <= 10; ++i) {
+        guess("1234"); // against 3205: 2 in common, 1 in place
+        EXPECT_EQ(value("ssLeft").toInt(), 11 - i);
+        EXPECT_EQ(value("ssNumbers"), QStringLiteral("2"));
+        EXPECT_EQ(value("ssPlace"), QStringLiteral("1"));
+        EXPECT_EQ(logs()->cell(0, i - 1), QStringLiteral("1234"));
+        EXPECT_EQ(logs()->cell(1, i - 1), QStringLiteral("2/1"));
+        EXPECT_EQ(kNoneVisible, visibleSlots());
+    }
+    EXPECT_EQ(window->gameState().guessesLeft(), 1);
+    guess("5678"); // the eleventh: lost, a new game with the same secret follows
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
+    EXPECT_EQ(logs()->rowCount(), 10);
+    for (int row = 0; row < 10; ++row) {
+        EXPECT_EQ(logs()->cell(0, row), QString()) << row;
+        EXPECT_EQ(logs()->cell(1, row), QString()) << row;
+    }
+    EXPECT_TRUE(window->gameState().log().empty());
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+}
+
+TEST_F(MainWindow, GuessesLeftShowsTwoDigitsWithALeadingZero) {
+    for (int i = 0; i < 10; ++i)
+        guess("1234");
+    const std::optional<QImage> image = display("ssLeft")->renderImage();
+    ASSERT_TRUE(image);
+    // "1" lights neither the top of the left cell; "0" lights its top segment.
+    const QColor red = platform::toQColor(platform::clRed);
+    EXPECT_EQ(image->pixelColor(10, 4), red);  // top of the left cell: a 0
+    EXPECT_NE(image->pixelColor(30, 4), red);  // top of the right cell: a 1
+    EXPECT_EQ(image->pixelColor(36, 11), red); // its upper right
+}
+
+TEST_F(MainWindow, AWinStartsTheNextGame) {
+    guess("1234");
+    guess("3205");
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
+    EXPECT_EQ(value("ssPlace"), QStringLiteral("0"));
+    EXPECT_EQ(logs()->cell(0, 0), QString());
+    EXPECT_EQ(window->gameState().entry(), "");
+}
+
+TEST_F(MainWindow, GiveUpStartsANewGameAtAnyMoment) {
+    action("GiveUp1")->trigger(); // before the first guess
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    guess("1234");
+    type("56");
+    clock.time.millisecond = 346;
+    action("GiveUp1")->trigger();
+    EXPECT_NE(window->gameState().secret(), "3205");
+    EXPECT_EQ(window->gameState().entry(), "");
+    EXPECT_EQ(logs()->cell(0, 0), QString());
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+}
+
+TEST_F(MainWindow, ExitAsksFirst) {
+    dialogs.answers = {false, true, true};
+    press("tbCloseMain");
+    EXPECT_EQ(dialogs.shown, (QStringList{"confirm:Are you sure want to exit Brainlock Game ?"}));
+    EXPECT_EQ(terminated, 0);
+    press("tbCloseMain");
+    EXPECT_EQ(terminated, 1);
+    action("mExit")->trigger();
+    EXPECT_EQ(terminated, 2);
+}
+
+TEST_F(MainWindow, PopupMenuHasItsSevenItemsInOrder) {
+    auto* menu = child<QMenu>("puMain");
+    QStringList texts;
+    for (QAction* item : menu->actions()) {
+        texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        if (!item->isSeparator()) {
+            EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
+        }
+    }
+    EXPECT_EQ(texts, (QStringList{"Give &Up", "&Help Contents", "-", "Show &Logs",
+                                  "Show &Options", "-", "E&xit"}));
+    for (const char* name : {"lTitle", "lCorrect", "lPlace", "ssLeft", "ssNum1", "imgAbout"})
+        EXPECT_EQ(child(name)->contextMenuPolicy(), Qt::CustomContextMenu) << name;
+    EXPECT_EQ(child("sb1")->contextMenuPolicy(), Qt::PreventContextMenu);
+}
+
+TEST_F(MainWindow, HelpOpensTheDocumentAtTheControlsSection) {
+    action("HelpContents1")->trigger();
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_TRUE(shell.opened[0].toLocalFile().endsWith(QStringLiteral("/brainlock.html")));
+    EXPECT_EQ(shell.opened[0].fragment(), QString());
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QCursor::setPos(0, 0); // away from the window: the focused control decides
+    child("pbGuess")->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_EQ(shell.opened.size(), 2u);
+    EXPECT_EQ(shell.opened[1].fragment(), QStringLiteral("guess"));
+}

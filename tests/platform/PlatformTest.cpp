@@ -1,0 +1,138 @@
+#include "platform/Application.h"
+#include "platform/Fonts.h"
+#include "platform/Help.h"
+#include "platform/Shell.h"
+#include "support/Fakes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+// What a test saw of a modal message box before answering it.
+struct SeenBox {
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QString defaultButton;
+};
+
+} // namespace
+
+TEST(Platform, WindowFontsResolveToMetricCloseFamilies) {
+    EXPECT_EQ(QFontInfo(platform::uiFont()).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(platform::pixelFont(platform::kSerifFamily, 40)).family(),
+              QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(QFontInfo(platform::uiFont(true)).pixelSize(), 11);
+}
+
+TEST(Platform, StandardDialogsHaveTheirCaptionsIconsAndButtons) {
+    platform::StandardMessageDialogs dialogs;
+    const auto inspect = [](int key, auto&& call) {
+        auto seen = std::make_shared<SeenBox>();
+        QTimer::singleShot(0, [seen, key] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen->title = box->windowTitle();
+            seen->icon = box->icon();
+            for (QAbstractButton* b : box->buttons())
+                seen->buttons << b->text();
+            if (box->defaultButton())
+                seen->defaultButton = box->defaultButton()->text();
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(box, &press);
+        });
+        const bool result = call();
+        return std::make_pair(result, *seen);
+    };
+
+    auto [escaped, confirm] = inspect(Qt::Key_Escape, [&] { return dialogs.confirm("Sure?"); });
+    EXPECT_FALSE(escaped);
+    EXPECT_EQ(confirm.title, QStringLiteral("Confirm"));
+    EXPECT_EQ(confirm.icon, QMessageBox::Question);
+    EXPECT_EQ(confirm.buttons, (QStringList{"&Yes", "&No"}));
+    EXPECT_EQ(confirm.defaultButton, QStringLiteral("&Yes"));
+
+    auto [accepted, again] = inspect(Qt::Key_Return, [&] { return dialogs.confirm("Sure?"); });
+    EXPECT_TRUE(accepted);
+
+    auto [unused, error] = inspect(Qt::Key_Return, [&] {
+        dialogs.error("Bad");
+        return false;
+    });
+    EXPECT_EQ(error.title, QStringLiteral("Error"));
+    EXPECT_EQ(error.icon, QMessageBox::Critical);
+    EXPECT_EQ(error.buttons, (QStringList{"OK"}));
+
+    auto [unused2, info] = inspect(Qt::Key_Return, [&] {
+        dialogs.information("Note");
+        return false;
+    });
+    EXPECT_EQ(info.title, QStringLiteral("Information"));
+    EXPECT_EQ(info.icon, QMessageBox::Information);
+
+    auto [unused3, application] = inspect(Qt::Key_Return, [&] {
+        dialogs.applicationError("Broken");
+        return false;
+    });
+    EXPECT_EQ(application.title, QStringLiteral("Brainlock Game"));
+    EXPECT_EQ(application.icon, QMessageBox::Critical);
+}
+
+TEST(Platform, AnExceptionInAHandlerIsReportedAfterTheHandlerAndTheProgramGoesOn) {
+    testing_support::FakeDialogs dialogs;
+    bool after = false;
+    platform::guarded([] { throw std::runtime_error("boom"); });
+    EXPECT_TRUE(dialogs.shown.isEmpty()); // never from inside the handler
+    platform::guarded([&] { after = true; });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(after);
+    EXPECT_EQ(dialogs.shown, (QStringList{"application:boom"}));
+    platform::guarded([] { throw 42; });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.shown.size(), 2);
+}
+
+TEST(Platform, FilesAreFoundInTheCurrentDirectoryFirst) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const QString name = QStringLiteral("brainlock-locate-probe.txt");
+    EXPECT_EQ(platform::locateFile(name), QDir(dir.path()).filePath(name)); // missing: named
+    QFile file(QDir(dir.path()).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(platform::locateFile(name), QDir::cleanPath(QDir(dir.path()).filePath(name)));
+    // A file beside the executable is found from any directory.
+    const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    EXPECT_EQ(platform::locateFile(exeName), QCoreApplication::applicationFilePath());
+    QDir::setCurrent(saved);
+
+    const QUrl url = platform::documentUrl(QStringLiteral("/tmp/a b.html"), QStringLiteral("log"));
+    EXPECT_EQ(url.toLocalFile(), QStringLiteral("/tmp/a b.html"));
+    EXPECT_EQ(url.fragment(), QStringLiteral("log"));
+}
+
+TEST(Platform, HelpContextIsInheritedFromTheNearestAncestor) {
+    QWidget outer;
+    auto* inner = new QWidget(&outer);
+    auto* leaf = new QWidget(inner);
+    EXPECT_EQ(platform::helpContextFor(leaf), 0);
+    EXPECT_EQ(platform::helpContextFor(nullptr), 0);
+    platform::setHelpContext(&outer, 3);
+    EXPECT_EQ(platform::helpContextFor(leaf), 3);
+    platform::setHelpContext(inner, 2);
+    EXPECT_EQ(platform::helpContextFor(leaf), 2);
+}
