@@ -35,7 +35,9 @@ long long monotonicMicros() {
 // Reports the first paint of any widget of the main window, then the end of that round.
 class FirstPaint : public QObject {
 public:
-    FirstPaint(QWidget* window, long long start) : window_(window), start_(start) {}
+    FirstPaint(QWidget* window, long long start)
+        : window_(window)
+        , start_(start) {}
 
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(object);
@@ -60,8 +62,7 @@ private:
 int runChild(int argc, char* argv[], long long start) {
     QApplication app(argc, argv);
     const std::unique_ptr<TWindows> windows = createWindows(app);
-    if (!windows)
-        return 1;
+    if (!windows) return 1;
     FirstPaint probe(windows->main.get(), start);
     app.installEventFilter(&probe);
     windows->main->show();
@@ -79,8 +80,7 @@ Figures summarise(std::vector<double> v) {
 
 bool launchOnce(const char* self, double& firstPaintMs, double& frameDoneMs) {
     int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return false;
+    if (pipe(pipeFds) != 0) return false;
     const std::string start = std::to_string(monotonicMicros());
     const pid_t pid = fork();
     if (pid == 0) {
@@ -96,8 +96,7 @@ bool launchOnce(const char* self, double& firstPaintMs, double& frameDoneMs) {
     int status = 0;
     waitpid(pid, &status, 0);
     long long begin = 0, done = 0;
-    if (got <= 0 || std::sscanf(buffer, "%lld %lld", &begin, &done) != 2)
-        return false;
+    if (got <= 0 || std::sscanf(buffer, "%lld %lld", &begin, &done) != 2) return false;
     firstPaintMs = begin / 1000.0;
     frameDoneMs = done / 1000.0;
     return true;

@@ -26,8 +26,7 @@ std::unique_ptr<TWindows> createWindows(QApplication& app) {
 
 int runBrainlock(QApplication& app) {
     const std::unique_ptr<TWindows> windows = createWindows(app);
-    if (!windows)
-        return 1;
+    if (!windows) return 1;
     windows->main->show();
     return app.exec();
 }

@@ -38,4 +38,6 @@ void TfAbout::showModal() {
     exec();
 }
 
-void TfAbout::bbCloseClick() { reject(); }
+void TfAbout::bbCloseClick() {
+    reject();
+}

@@ -20,7 +20,8 @@ QPolygon toPolygon(const std::vector<Pt>& points) {
 }
 } // namespace
 
-TSevenSegment::TSevenSegment(QWidget* parent) : QWidget(parent) {
+TSevenSegment::TSevenSegment(QWidget* parent)
+    : QWidget(parent) {
     // Opaque: every pixel is painted, so the parent need not paint beneath first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kDefaultWidth, kDefaultHeight);
@@ -50,20 +51,42 @@ void TSevenSegment::setValue(const QString& value) {
     assign(props_.value, cutValue(value.toStdString(), props_.valueType));
 }
 
-void TSevenSegment::setThickness(int value) { assign(props_.thickness, value); }
-void TSevenSegment::setSpace(int value) { assign(props_.space, value); }
-void TSevenSegment::setHorzSpace(int value) { assign(props_.horzSpace, value); }
-void TSevenSegment::setVertSpace(int value) { assign(props_.vertSpace, value); }
-void TSevenSegment::setColonSpace(int value) { assign(props_.colonSpace, value); }
+void TSevenSegment::setThickness(int value) {
+    assign(props_.thickness, value);
+}
+void TSevenSegment::setSpace(int value) {
+    assign(props_.space, value);
+}
+void TSevenSegment::setHorzSpace(int value) {
+    assign(props_.horzSpace, value);
+}
+void TSevenSegment::setVertSpace(int value) {
+    assign(props_.vertSpace, value);
+}
+void TSevenSegment::setColonSpace(int value) {
+    assign(props_.colonSpace, value);
+}
 void TSevenSegment::setNumberOfDigit(int value) {
     assign(props_.numberOfDigit, clampNumberOfDigit(value));
 }
-void TSevenSegment::setColor(platform::TColor value) { assign(color_, value); }
-void TSevenSegment::setOnColor(platform::TColor value) { assign(onColor_, value); }
-void TSevenSegment::setOffColor(platform::TColor value) { assign(offColor_, value); }
-void TSevenSegment::setShowDecimalPoint(bool value) { assign(props_.showDecimalPoint, value); }
-void TSevenSegment::setShowPlusMinus(bool value) { assign(props_.showPlusMinus, value); }
-void TSevenSegment::setLeadingZeros(bool value) { assign(props_.leadingZeros, value); }
+void TSevenSegment::setColor(platform::TColor value) {
+    assign(color_, value);
+}
+void TSevenSegment::setOnColor(platform::TColor value) {
+    assign(onColor_, value);
+}
+void TSevenSegment::setOffColor(platform::TColor value) {
+    assign(offColor_, value);
+}
+void TSevenSegment::setShowDecimalPoint(bool value) {
+    assign(props_.showDecimalPoint, value);
+}
+void TSevenSegment::setShowPlusMinus(bool value) {
+    assign(props_.showPlusMinus, value);
+}
+void TSevenSegment::setLeadingZeros(bool value) {
+    assign(props_.leadingZeros, value);
+}
 
 void TSevenSegment::setValueType(TSSType value) {
     assign(props_.valueType, value);
@@ -105,8 +128,7 @@ std::optional<QImage> TSevenSegment::renderImage() {
 
 void TSevenSegment::paintEvent(QPaintEvent*) {
     platform::guarded([&] {
-        if (std::optional<QImage> image = renderImage())
-            lastImage_ = std::move(*image);
+        if (std::optional<QImage> image = renderImage()) lastImage_ = std::move(*image);
         QPainter painter(this);
         if (lastImage_.isNull()) {
             painter.fillRect(rect(), platform::toQColor(color_));

@@ -14,12 +14,13 @@ constexpr int kSignificantDigits = 15;
 constexpr int kExponentFromAbove = 15; // 1E15 and above
 constexpr int kExponentBelow = -5;     // below 0.00001
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string trimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
+    if (first == std::string::npos) return {};
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
@@ -27,8 +28,7 @@ std::string trimBlanks(const std::string& text) {
 // Accepts [+-]digits[.digits][(e|E)[+-]digits] with at least one mantissa digit.
 bool isDecimalSyntax(const std::string& s) {
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t mantissaDigits = 0;
     while (i < s.size() && isDigit(s[i]))
         ++i, ++mantissaDigits;
@@ -37,17 +37,14 @@ bool isDecimalSyntax(const std::string& s) {
         while (i < s.size() && isDigit(s[i]))
             ++i, ++mantissaDigits;
     }
-    if (mantissaDigits == 0)
-        return false;
+    if (mantissaDigits == 0) return false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
         std::size_t exponentDigits = 0;
         while (i < s.size() && isDigit(s[i]))
             ++i, ++exponentDigits;
-        if (exponentDigits == 0)
-            return false;
+        if (exponentDigits == 0) return false;
     }
     return i == s.size();
 }
@@ -62,10 +59,8 @@ std::string stripTrailingZeros(std::string digits) {
 
 std::optional<double> parseDecimal(const std::string& text) {
     std::string s = trimBlanks(text);
-    if (!isDecimalSyntax(s))
-        return std::nullopt;
-    if (s.front() == '+')
-        s.erase(0, 1); // from_chars takes no '+'
+    if (!isDecimalSyntax(s)) return std::nullopt;
+    if (s.front() == '+') s.erase(0, 1); // from_chars takes no '+'
     double value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
@@ -74,8 +69,7 @@ std::optional<double> parseDecimal(const std::string& text) {
 }
 
 std::string formatGeneral(double value) {
-    if (value == 0 || !std::isfinite(value))
-        return "0";
+    if (value == 0 || !std::isfinite(value)) return "0";
     // %.14e rounds to 15 significant digits: d.dddddddddddddde[+-]x
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
@@ -88,8 +82,7 @@ std::string formatGeneral(double value) {
     std::string text = value < 0 ? "-" : "";
     if (exponent >= kExponentFromAbove || exponent < kExponentBelow) {
         text += digits.substr(0, 1);
-        if (digits.size() > 1)
-            text += "." + digits.substr(1);
+        if (digits.size() > 1) text += "." + digits.substr(1);
         text += "E" + std::to_string(exponent);
     } else if (exponent < 0) {
         text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
@@ -121,13 +114,11 @@ TimeFields parseTimeFields(const std::string& value) {
     TimeFields fields;
     int* const targets[] = {&fields.hours, &fields.minutes, &fields.seconds};
     const auto store = [&](int index, const std::string& text) {
-        if (index >= 3)
-            return;
+        if (index >= 3) return;
         long long n = 0;
         const std::string s = trimBlanks(text);
         const char* begin = s.data();
-        if (!s.empty() && s.front() == '+')
-            ++begin;
+        if (!s.empty() && s.front() == '+') ++begin;
         const auto [end, ec] = std::from_chars(begin, s.data() + s.size(), n);
         if (s.empty() || ec != std::errc() || end != s.data() + s.size())
             n = 0; // a field that does not convert counts as 0

@@ -61,9 +61,13 @@ CellGeometry cellGeometry(const Rect& c, int t, int s) {
     return g;
 }
 
-int roundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+int roundHalfEven(double x) {
+    return static_cast<int>(std::nearbyint(x));
+}
 
-int clampNumberOfDigit(int n) { return std::clamp(n, kMinDigitCells, kMaxDigitCells); }
+int clampNumberOfDigit(int n) {
+    return std::clamp(n, kMinDigitCells, kMaxDigitCells);
+}
 
 std::string cutValue(const std::string& value, TSSType type) {
     const std::size_t limit = type == ssTime ? kMaxTimeChars : kMaxNumberChars;
@@ -72,7 +76,9 @@ std::string cutValue(const std::string& value, TSSType type) {
 
 namespace {
 
-Rect moved(Rect r, int dx) { return {r.left + dx, r.top, r.right + dx, r.bottom}; }
+Rect moved(Rect r, int dx) {
+    return {r.left + dx, r.top, r.right + dx, r.bottom};
+}
 
 void addBox(SevenPlan& plan, Shape::Role role, Rect box, bool lit) {
     Shape shape;
@@ -88,12 +94,17 @@ void addCell(SevenPlan& plan, const Rect& cell, int code, int thickness, int spa
     const auto& lit = kSegmentTable[static_cast<std::size_t>(code)];
     for (int seg = segTop; seg < segMiddle; ++seg) {
         const auto& quad = g.outer[static_cast<std::size_t>(seg)];
-        plan.shapes.push_back({Shape::Polygon, Shape::SegmentPart,
-                               std::vector<Pt>(quad.begin(), quad.end()), {},
+        plan.shapes.push_back({Shape::Polygon,
+                               Shape::SegmentPart,
+                               std::vector<Pt>(quad.begin(), quad.end()),
+                               {},
                                lit[static_cast<std::size_t>(seg)]});
     }
-    plan.shapes.push_back({Shape::Polygon, Shape::SegmentPart,
-                           std::vector<Pt>(g.middle.begin(), g.middle.end()), {}, lit[segMiddle]});
+    plan.shapes.push_back({Shape::Polygon,
+                           Shape::SegmentPart,
+                           std::vector<Pt>(g.middle.begin(), g.middle.end()),
+                           {},
+                           lit[segMiddle]});
     plan.cells.push_back(cell);
     plan.codes.push_back(code);
 }
@@ -110,17 +121,15 @@ void addSign(SevenPlan& plan, const Rect& c, int thickness, bool negative) {
 }
 
 int codeOf(char c) {
-    if (c == '-')
-        return kMinusCode;
-    if (c >= '0' && c <= '9')
-        return c - '0';
+    if (c == '-') return kMinusCode;
+    if (c >= '0' && c <= '9') return c - '0';
     return kBlankCode; // exponent letters and anything else without a pattern
 }
 
 struct DisplayText {
     std::string text;
     int cellWidth = 0;
-    double number = 0;    // number mode: the value as read
+    double number = 0;       // number mode: the value as read
     bool evenSecond = false; // time mode: whether the colon is lit
 };
 
@@ -159,8 +168,7 @@ SevenPlanResult planSevenSegment(const SevenProps& input) {
     std::optional<DisplayText> shown;
     if (number) {
         shown = numberText(p, result.error);
-        if (!shown)
-            return result;
+        if (!shown) return result;
     } else {
         p.numberOfDigit = kTimeCells;
         shown = timeDisplayText(p);
@@ -192,10 +200,10 @@ SevenPlanResult planSevenSegment(const SevenProps& input) {
             const int k = i - offset; // 1-based position in the text, the '.' skipped
             if (number) {
                 if (points && pointPos > 0 && k == pointPos)
-                    addBox(plan, Shape::DecimalPoint,
-                           {cell.left - hs / 4 - t, cell.bottom - t, cell.left - hs / 4,
-                            cell.bottom},
-                           true);
+                    addBox(
+                        plan, Shape::DecimalPoint,
+                        {cell.left - hs / 4 - t, cell.bottom - t, cell.left - hs / 4, cell.bottom},
+                        true);
                 const int at = pointPos > 0 && k >= pointPos ? k + 1 : k;
                 code = codeOf(text[static_cast<std::size_t>(at - 1)]);
             } else {

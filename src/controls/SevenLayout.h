@@ -53,8 +53,16 @@ constexpr int kBlankCode = 10;
 constexpr int kMinusCode = 11;
 
 // Segments in the order they are computed and drawn.
-enum Segment { segTop, segLowerRight, segUpperRight, segBottom, segUpperLeft, segLowerLeft,
-               segMiddle, kSegmentCount };
+enum Segment {
+    segTop,
+    segLowerRight,
+    segUpperRight,
+    segBottom,
+    segUpperLeft,
+    segLowerLeft,
+    segMiddle,
+    kSegmentCount
+};
 
 // Which segments each cell code lights: 0..9 the digits, 10 blank, 11 minus.
 extern const std::array<std::array<bool, kSegmentCount>, 12> kSegmentTable;

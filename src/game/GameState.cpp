@@ -28,8 +28,7 @@ std::string drawSecret(Lcg& rng, int digits, bool repeatsAllowed) {
     std::string secret;
     while (static_cast<int>(secret.size()) < digits) {
         const char digit = static_cast<char>('0' + rng.drawBelow(10));
-        if (repeatsAllowed || secret.find(digit) == std::string::npos)
-            secret += digit;
+        if (repeatsAllowed || secret.find(digit) == std::string::npos) secret += digit;
     }
     return secret;
 }
@@ -45,8 +44,7 @@ Score ScoreGuess(const std::string& guess, const std::string& secret) {
     }
     const std::size_t common = std::min(guess.size(), secret.size());
     for (std::size_t i = 0; i < common; ++i)
-        if (guess[i] == secret[i])
-            ++score.correctPlace;
+        if (guess[i] == secret[i]) ++score.correctPlace;
     return score;
 }
 
@@ -54,7 +52,8 @@ std::string scoreText(const Score& score) {
     return std::to_string(score.correctNumber) + "/" + std::to_string(score.correctPlace);
 }
 
-GameState::GameState(const platform::UtcClock& clock) : clock_(clock) {}
+GameState::GameState(const platform::UtcClock& clock)
+    : clock_(clock) {}
 
 void GameState::NewGame(int digitCount, bool repeatsAllowed) {
     // Without repeats more than ten digits could never be drawn; keep to the game's sizes.
@@ -70,22 +69,21 @@ void GameState::NewGame(int digitCount, bool repeatsAllowed) {
 
 EntryResult GameState::AddDigit(int digit, bool repeatsAllowedNow) {
     // Full is tested first: a full entry answers Full even for a digit that would repeat.
-    if (static_cast<int>(entry_.size()) >= digitCount_)
-        return {EntryKind::Full, 0};
+    if (static_cast<int>(entry_.size()) >= digitCount_) return {EntryKind::Full, 0};
     if (digit < 0 || digit > 9)
         return {EntryKind::Repeated, 0}; // not a digit: refused, nothing changes
     const char c = static_cast<char>('0' + digit);
-    if (!repeatsAllowedNow && entry_.find(c) != std::string::npos)
-        return {EntryKind::Repeated, 0};
+    if (!repeatsAllowedNow && entry_.find(c) != std::string::npos) return {EntryKind::Repeated, 0};
     entry_ += c;
     return {EntryKind::Added, static_cast<int>(entry_.size())};
 }
 
-void GameState::ClearEntry() { entry_.clear(); }
+void GameState::ClearEntry() {
+    entry_.clear();
+}
 
 std::optional<int> GameState::DeleteLastDigit() {
-    if (entry_.empty())
-        return std::nullopt;
+    if (entry_.empty()) return std::nullopt;
     const int slot = static_cast<int>(entry_.size());
     entry_.pop_back();
     return slot;
@@ -96,8 +94,7 @@ GuessOutcome GameState::SubmitGuess() {
         return {GuessKind::Incomplete, {}};
     const Score score = ScoreGuess(entry_, secret_);
     // The win test comes before the decrease, so a correct guess on the last try wins.
-    if (entry_ == secret_)
-        return {GuessKind::Won, score};
+    if (entry_ == secret_) return {GuessKind::Won, score};
     log_.push_back({entry_, scoreText(score)});
     --guessesLeft_;
     if (guessesLeft_ <= 0)

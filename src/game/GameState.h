@@ -16,7 +16,8 @@ namespace game {
 // The engine's 32-bit linear congruential generator.
 class Lcg {
 public:
-    explicit Lcg(std::uint32_t seed = 0) : seed_(seed) {}
+    explicit Lcg(std::uint32_t seed = 0)
+        : seed_(seed) {}
 
     // One step of the generator; returns the new state.
     std::uint32_t step();
@@ -59,8 +60,12 @@ constexpr int kMinDigits = 4;
 constexpr int kMaxDigits = 6;
 
 // Rows of the tries log a game of d digits has room for; one guess more is allowed.
-constexpr int logCapacity(int digitCount) { return 5 * (digitCount - 2); }
-constexpr int guessesPerGame(int digitCount) { return logCapacity(digitCount) + 1; }
+constexpr int logCapacity(int digitCount) {
+    return 5 * (digitCount - 2);
+}
+constexpr int guessesPerGame(int digitCount) {
+    return logCapacity(digitCount) + 1;
+}
 
 // Milliseconds since midnight: the generator's seed for a game started at that time.
 std::uint32_t seedFromTime(int hour, int minute, int second, int millisecond);

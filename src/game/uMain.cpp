@@ -51,10 +51,14 @@ void connectHandler(Sender* sender, Signal signal, TfMain* window, void (TfMain:
 
 QString helpSection(int context) {
     switch (context) {
-    case kHelpGuess: return QStringLiteral("guess");
-    case kHelpLog: return QStringLiteral("log");
-    case kHelpOptions: return QStringLiteral("options");
-    default: return {};
+    case kHelpGuess:
+        return QStringLiteral("guess");
+    case kHelpLog:
+        return QStringLiteral("log");
+    case kHelpOptions:
+        return QStringLiteral("options");
+    default:
+        return {};
     }
 }
 
@@ -107,9 +111,9 @@ void TfMain::buildGamePanel() {
     connectHandler(pbGuess, &QPushButton::clicked, this, &TfMain::pbGuessClick);
     setFocusProxy(pbGuess);
 
-    lCorrect = platform::makeLabel(Panel1, QStringLiteral("lCorrect"),
-                                   QStringLiteral("Correct Number"), 36, 230, platform::clWhite,
-                                   platform::uiFont(true));
+    lCorrect =
+        platform::makeLabel(Panel1, QStringLiteral("lCorrect"), QStringLiteral("Correct Number"),
+                            36, 230, platform::clWhite, platform::uiFont(true));
     lPlace = platform::makeLabel(Panel1, QStringLiteral("lPlace"), QStringLiteral("Correct Place"),
                                  36, 262, platform::clWhite, platform::uiFont(true));
     attachPopup(lCorrect);
@@ -140,9 +144,9 @@ void TfMain::buildDisplays() {
     const QFont questionFont = platform::pixelFont(platform::kSerifFamily, 40);
     for (int i = 0; i < kMaxDigits; ++i) {
         const int left = 32 + kDigitStep * i;
-        QLabel* mark = platform::makeLabel(Panel1, QStringLiteral("lQM%1").arg(i + 1),
-                                           QStringLiteral("?"), left, 40, platform::clRed,
-                                           questionFont);
+        QLabel* mark =
+            platform::makeLabel(Panel1, QStringLiteral("lQM%1").arg(i + 1), QStringLiteral("?"),
+                                left, 40, platform::clRed, questionFont);
         mark->resize(25, 46);
         mark->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         mark->setVisible(i < kMinDigits);
@@ -217,8 +221,8 @@ void TfMain::buildKeypad() {
     }
     sbClear = makeKey(QStringLiteral("sbClear"), QStringLiteral("C"), lefts[0], 192, 24,
                       &TfMain::sbClearClick);
-    sbDigit[0] = makeKey(QStringLiteral("sb0"), QStringLiteral("0"), lefts[1], 192, 25,
-                         digitHandlers[0]);
+    sbDigit[0] =
+        makeKey(QStringLiteral("sb0"), QStringLiteral("0"), lefts[1], 192, 25, digitHandlers[0]);
     sbBack = makeKey(QStringLiteral("sbBack"), QStringLiteral("<-"), lefts[2], 192, 24,
                      &TfMain::sbBackClick);
 }
@@ -243,12 +247,11 @@ void TfMain::buildMenu() {
                                 void (TfMain::*handler)()) {
         QAction* action = puMain->addAction(QIcon(QString::fromLatin1(icon)), caption);
         action->setObjectName(QString::fromLatin1(name));
-        if (handler)
-            connectHandler(action, &QAction::triggered, this, handler);
+        if (handler) connectHandler(action, &QAction::triggered, this, handler);
         return action;
     };
-    GiveUp1 = addItem("GiveUp1", QStringLiteral("Give &Up"), ":/menu/giveup.png",
-                      &TfMain::GiveUp1Click);
+    GiveUp1 =
+        addItem("GiveUp1", QStringLiteral("Give &Up"), ":/menu/giveup.png", &TfMain::GiveUp1Click);
     HelpContents1 = addItem("HelpContents1", QStringLiteral("&Help Contents"), ":/menu/help.png",
                             &TfMain::HelpContents1Click);
     puMain->addSeparator();
@@ -273,7 +276,9 @@ void TfMain::FormCreate() {
     RefreshPanels();
 }
 
-void TfMain::FormShow() { StartNewGame(); }
+void TfMain::FormShow() {
+    StartNewGame();
+}
 
 void TfMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -326,7 +331,9 @@ void TfMain::ShowEntryDigit(TSevenSegment* display, int digit) {
     display->show();
 }
 
-void TfMain::HideEntryDigit(TSevenSegment* display) { display->hide(); }
+void TfMain::HideEntryDigit(TSevenSegment* display) {
+    display->hide();
+}
 
 void TfMain::hideAllEntryDigits() {
     for (TSevenSegment* display : ssNum)
@@ -338,9 +345,14 @@ void TfMain::KeypadPress(int key) {
         PlaySoundByName(QStringLiteral("click.wav")); // also when the digit is then refused
         const EntryResult result = gameState_.AddDigit(key, Settings.Duplicate);
         switch (result.kind) {
-        case EntryKind::Full: platform::messageDialogs().error(kFullEntryMessage); break;
-        case EntryKind::Repeated: break;
-        case EntryKind::Added: ShowEntryDigit(entryDisplay(result.slot), key); break;
+        case EntryKind::Full:
+            platform::messageDialogs().error(kFullEntryMessage);
+            break;
+        case EntryKind::Repeated:
+            break;
+        case EntryKind::Added:
+            ShowEntryDigit(entryDisplay(result.slot), key);
+            break;
         }
     } else if (key == kKeyClear) {
         PlaySoundByName(QStringLiteral("clear.wav"));
@@ -355,8 +367,7 @@ void TfMain::KeypadPress(int key) {
 
 void TfMain::pbGuessClick() {
     const GuessOutcome outcome = gameState_.SubmitGuess();
-    if (outcome.kind == GuessKind::Incomplete)
-        return;
+    if (outcome.kind == GuessKind::Incomplete) return;
     ssNumbers->setValue(QString::number(outcome.score.correctNumber));
     ssPlace->setValue(QString::number(outcome.score.correctPlace));
     if (outcome.kind == GuessKind::Won) {
@@ -371,8 +382,7 @@ void TfMain::pbGuessClick() {
         sgLogs->setCell(1, row, ssNumbers->value() + QLatin1Char('/') + ssPlace->value());
     }
     ssLeft->setValue(QString::number(gameState_.guessesLeft()));
-    if (outcome.kind == GuessKind::Lost)
-        GiveUp1Click();
+    if (outcome.kind == GuessKind::Lost) GiveUp1Click();
     hideAllEntryDigits();
 }
 
@@ -382,19 +392,24 @@ void TfMain::GiveUp1Click() {
 }
 
 // The announcement dialogs arrive with the info dialog; until then the next game follows.
-void TfMain::AnnounceWin() { PlaySoundByName(QStringLiteral("win.wav")); }
+void TfMain::AnnounceWin() {
+    PlaySoundByName(QStringLiteral("win.wav"));
+}
 
-void TfMain::AnnounceLoss() { PlaySoundByName(QStringLiteral("lose.wav")); }
+void TfMain::AnnounceLoss() {
+    PlaySoundByName(QStringLiteral("lose.wav"));
+}
 
 // Sound arrives with the media players; the calls stand where the sounds belong.
 void TfMain::PlaySoundByName(const QString&) {}
 
 void TfMain::tbCloseMainClick() {
-    if (platform::messageDialogs().confirm(kExitQuestion))
-        terminate_();
+    if (platform::messageDialogs().confirm(kExitQuestion)) terminate_();
 }
 
-void TfMain::HelpContents1Click() { openHelp(0); }
+void TfMain::HelpContents1Click() {
+    openHelp(0);
+}
 
 void TfMain::openHelp(int context) {
     platform::shell().open(
@@ -403,14 +418,12 @@ void TfMain::openHelp(int context) {
 
 void TfMain::helpRequested() {
     QWidget* target = QApplication::widgetAt(QCursor::pos());
-    if (!target || target->window() != this)
-        target = focusWidget();
+    if (!target || target->window() != this) target = focusWidget();
     openHelp(platform::helpContextFor(target));
 }
 
 void TfMain::imgAboutClick() {
-    if (about_)
-        about_->showModal();
+    if (about_) about_->showModal();
 }
 
 } // namespace game

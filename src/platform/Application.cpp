@@ -16,9 +16,13 @@ QString& titleStore() {
 
 // Kept apart from QGuiApplication::applicationDisplayName, which X11 window titles would
 // append to every caption ("Confirm — ...").
-void setApplicationTitle(const QString& title) { titleStore() = title; }
+void setApplicationTitle(const QString& title) {
+    titleStore() = title;
+}
 
-QString applicationTitle() { return titleStore(); }
+QString applicationTitle() {
+    return titleStore();
+}
 
 void postApplicationError(const QString& message) {
     if (QCoreApplication* app = QCoreApplication::instance())
@@ -39,8 +43,7 @@ namespace platform {
 void initApplication(QApplication& app, const QString& title) {
     setApplicationTitle(title);
     // One style everywhere, so the fixed pixel layout looks the same on every desktop.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(style);
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(style);
     installFontSubstitutes();
     app.setFont(uiFont());
 }

@@ -21,8 +21,7 @@ void centreOnScreen(QMessageBox& box) {
     }
 }
 
-int runBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
-           bool question) {
+int runBox(QMessageBox::Icon icon, const QString& caption, const QString& text, bool question) {
     QMessageBox box(icon, caption, text, QMessageBox::NoButton);
     box.setObjectName(QStringLiteral("messageDialog"));
     box.setWindowModality(Qt::ApplicationModal);
@@ -66,9 +65,13 @@ void StandardMessageDialogs::applicationError(const QString& text) {
     runBox(QMessageBox::Critical, applicationTitle(), text, false);
 }
 
-MessageDialogs& messageDialogs() { return current ? *current : standardDialogs(); }
+MessageDialogs& messageDialogs() {
+    return current ? *current : standardDialogs();
+}
 
-void setMessageDialogs(MessageDialogs* dialogs) { current = dialogs; }
+void setMessageDialogs(MessageDialogs* dialogs) {
+    current = dialogs;
+}
 
 void showStartupError(const QString& text) {
     runBox(QMessageBox::Critical, QStringLiteral("Application Error"), text, false);

@@ -25,6 +25,8 @@ QFont pixelFont(const QString& family, int pixelSize, bool bold) {
     return font;
 }
 
-QFont uiFont(bool bold) { return pixelFont(kSansFamily, kSansPixelSize, bold); }
+QFont uiFont(bool bold) {
+    return pixelFont(kSansFamily, kSansPixelSize, bold);
+}
 
 } // namespace platform

@@ -16,8 +16,7 @@ void setHelpContext(QWidget* widget, int context) {
 int helpContextFor(const QWidget* widget) {
     for (; widget; widget = widget->parentWidget()) {
         const QVariant context = widget->property(kHelpContextProperty);
-        if (context.isValid() && context.toInt() != 0)
-            return context.toInt();
+        if (context.isValid() && context.toInt() != 0) return context.toInt();
     }
     return 0;
 }

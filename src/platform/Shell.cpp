@@ -16,16 +16,21 @@ DesktopShell& desktopShell() {
 }
 } // namespace
 
-void DesktopShell::open(const QUrl& url) { QDesktopServices::openUrl(url); }
+void DesktopShell::open(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
 
-Shell& shell() { return current ? *current : desktopShell(); }
+Shell& shell() {
+    return current ? *current : desktopShell();
+}
 
-void setShell(Shell* replacement) { current = replacement; }
+void setShell(Shell* replacement) {
+    current = replacement;
+}
 
 QUrl documentUrl(const QString& path, const QString& section) {
     QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    if (!section.isEmpty())
-        url.setFragment(section);
+    if (!section.isEmpty()) url.setFragment(section);
     return url;
 }
 
@@ -37,8 +42,7 @@ QString locateFile(const QString& name) {
         QDir(appDir).filePath(QStringLiteral("../share/brainlock/") + name),
     };
     for (const QString& path : candidates)
-        if (QFileInfo(path).isFile())
-            return QDir::cleanPath(path);
+        if (QFileInfo(path).isFile()) return QDir::cleanPath(path);
     return QDir::current().filePath(name);
 }
 

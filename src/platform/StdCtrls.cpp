@@ -19,7 +19,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
-TImage::TImage(QWidget* parent) : QLabel(parent) {}
+TImage::TImage(QWidget* parent)
+    : QLabel(parent) {}
 
 void TImage::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
@@ -31,11 +32,11 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
-    if (click)
-        emit clicked();
+    if (click) emit clicked();
 }
 
-TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent) {
+TSpeedButton::TSpeedButton(QWidget* parent)
+    : QToolButton(parent) {
     setFocusPolicy(Qt::NoFocus);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
 }
@@ -63,8 +64,7 @@ QString TStringGrid::cell(int column, int row) const {
 }
 
 void TStringGrid::setCell(int column, int row, const QString& text) {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
-        return;
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return;
     if (QTableWidgetItem* it = item(row, column)) {
         it->setText(text);
     } else {

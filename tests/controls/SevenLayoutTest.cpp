@@ -37,8 +37,7 @@ SevenPlan planOf(const SevenProps& p) {
 std::vector<Rect> boxes(const SevenPlan& plan, Shape::Role role, bool lit) {
     std::vector<Rect> found;
     for (const Shape& s : plan.shapes)
-        if (s.kind == Shape::Box && s.role == role && s.lit == lit)
-            found.push_back(s.box);
+        if (s.kind == Shape::Box && s.role == role && s.lit == lit) found.push_back(s.box);
     return found;
 }
 
@@ -64,7 +63,8 @@ TEST(SevenGeometry, GuessDigitCellAndSegments) {
     EXPECT_EQ(g.outer[segBottom], (Quad{{{6, 39}, {10, 35}, {15, 35}, {19, 39}}}));
     EXPECT_EQ(g.outer[segUpperLeft], (Quad{{{4, 4}, {8, 8}, {8, 15}, {4, 19}}}));
     EXPECT_EQ(g.outer[segLowerLeft], (Quad{{{4, 21}, {8, 25}, {8, 33}, {4, 37}}}));
-    EXPECT_EQ(g.middle, (std::array<Pt, 6>{{{6, 20}, {8, 18}, {17, 18}, {19, 20}, {17, 22}, {8, 22}}}));
+    EXPECT_EQ(g.middle,
+              (std::array<Pt, 6>{{{6, 20}, {8, 18}, {17, 18}, {19, 20}, {17, 22}, {8, 22}}}));
 }
 
 TEST(SevenGeometry, ScoreDisplay) {
@@ -97,8 +97,8 @@ TEST(SevenGeometry, DefaultControlCellsAndDecimalPoints) {
     EXPECT_EQ(lefts(plan), (std::vector<int>{4, 34, 64, 94, 124}));
     EXPECT_EQ(plan.codes, (std::vector<int>{10, 10, 10, 10, 0}));
     EXPECT_EQ(boxes(plan, Shape::DecimalPoint, false),
-              (std::vector<Rect>{{27, 43, 32, 48}, {57, 43, 62, 48}, {87, 43, 92, 48},
-                                 {117, 43, 122, 48}}));
+              (std::vector<Rect>{
+                  {27, 43, 32, 48}, {57, 43, 62, 48}, {87, 43, 92, 48}, {117, 43, 122, 48}}));
     EXPECT_TRUE(boxes(plan, Shape::DecimalPoint, true).empty());
 
     SevenProps pi;
@@ -110,8 +110,7 @@ TEST(SevenGeometry, DefaultControlCellsAndDecimalPoints) {
     std::size_t unlitAt = 0, litAt = 0;
     for (std::size_t i = 0; i < piPlan.shapes.size(); ++i) {
         const Shape& s = piPlan.shapes[i];
-        if (s.kind == Shape::Box && s.box == Rect{87, 43, 92, 48})
-            (s.lit ? litAt : unlitAt) = i;
+        if (s.kind == Shape::Box && s.box == Rect{87, 43, 92, 48}) (s.lit ? litAt : unlitAt) = i;
     }
     EXPECT_LT(unlitAt, litAt);
 
@@ -129,8 +128,7 @@ TEST(SevenGeometry, SegmentsLightAsTheTableSays) {
     const SevenPlan plan = planOf(p);
     std::vector<bool> lit;
     for (const Shape& s : plan.shapes)
-        if (s.role == Shape::SegmentPart)
-            lit.push_back(s.lit);
+        if (s.role == Shape::SegmentPart) lit.push_back(s.lit);
     // top, lower right, upper right lit; no upper left on a 7.
     EXPECT_EQ(lit, (std::vector<bool>{true, true, true, false, false, false, false}));
     EXPECT_TRUE(kSegmentTable[6][segTop]);
@@ -181,8 +179,8 @@ TEST(SevenGeometry, TimeModeCellsAndColon) {
     EXPECT_EQ(plan.codes, (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(cellGeometry(plan.cells[0], 5, 2).middleLine, 25);
     EXPECT_EQ(boxes(plan, Shape::ColonDot, true),
-              (std::vector<Rect>{{47, 16, 52, 21}, {47, 29, 52, 34}, {100, 16, 105, 21},
-                                 {100, 29, 105, 34}}));
+              (std::vector<Rect>{
+                  {47, 16, 52, 21}, {47, 29, 52, 34}, {100, 16, 105, 21}, {100, 29, 105, 34}}));
     p.value = "12:34:57";
     EXPECT_EQ(boxes(planOf(p), Shape::ColonDot, false).size(), 4u);
     EXPECT_TRUE(boxes(planOf(p), Shape::ColonDot, true).empty());

@@ -22,7 +22,9 @@ std::unique_ptr<TSevenSegment> guessDigit(const QString& value) {
     return display;
 }
 
-QColor pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+QColor pixel(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
 
 // Points well inside each segment of the guess-digit cell (4, 2)-(21, 39).
 const QPoint kTop{12, 4}, kUpperRight{19, 11}, kMiddle{12, 20}, kLowerLeft{6, 29};
@@ -92,7 +94,8 @@ TEST(SevenWidget, AValueThatIsNoNumberKeepsTheLookAndIsReportedOncePerAssignment
     EXPECT_EQ(display->grab().toImage(), before); // the previous look stays
     QCoreApplication::processEvents();
     ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_EQ(dialogs.shown[0], QStringLiteral("application:'abc' is not a valid floating point value"));
+    EXPECT_EQ(dialogs.shown[0],
+              QStringLiteral("application:'abc' is not a valid floating point value"));
 
     display->setValue(QStringLiteral("x1"));
     display->repaint();

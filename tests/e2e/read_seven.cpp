@@ -21,7 +21,9 @@ QPoint centre(const auto& points) {
     return {static_cast<int>(x / n), static_cast<int>(y / n)};
 }
 
-bool isLit(const QColor& c) { return c.red() > 180 && c.green() < 80 && c.blue() < 80; }
+bool isLit(const QColor& c) {
+    return c.red() > 180 && c.green() < 80 && c.blue() < 80;
+}
 
 } // namespace
 

@@ -161,8 +161,8 @@ TEST(Game, ACorrectGuessOnTheLastTryWinsWithoutALogRow) {
 TEST(Game, SizesFollowTheDigitCountAndStayInRange) {
     FixedClock clock(kSeed12345);
     GameState state(clock);
-    const std::pair<int, int> sizes[] = {{4, 11}, {5, 16}, {6, 21}, {0, 11}, {-3, 11},
-                                         {7, 21}, {99, 21}};
+    const std::pair<int, int> sizes[] = {{4, 11},  {5, 16}, {6, 21}, {0, 11},
+                                         {-3, 11}, {7, 21}, {99, 21}};
     for (const auto& [asked, guesses] : sizes) {
         state.NewGame(asked, false); // out-of-range counts come into 4..6, never draw forever
         EXPECT_EQ(state.guessesLeft(), guesses) << asked;
@@ -181,7 +181,8 @@ TEST(Game, PropertiesHoldOverManySeeds) {
         state.NewGame(digits, repeats);
         const std::string& secret = state.secret();
         ASSERT_EQ(static_cast<int>(secret.size()), digits);
-        ASSERT_TRUE(std::all_of(secret.begin(), secret.end(), [](char c) { return c >= '0' && c <= '9'; }));
+        ASSERT_TRUE(
+            std::all_of(secret.begin(), secret.end(), [](char c) { return c >= '0' && c <= '9'; }));
         if (!repeats) {
             ASSERT_EQ(std::set<char>(secret.begin(), secret.end()).size(), secret.size()) << secret;
         }

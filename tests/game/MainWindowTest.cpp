@@ -1,3 +1,4 @@
+#include "about/uAbout.h"
 #include "controls/Seven.h"
 #include "game/uMain.h"
 #include "platform/StdCtrls.h"
@@ -5,10 +6,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using controls::TSevenSegment;
@@ -215,8 +218,8 @@ TEST_F(MainWindow, PopupMenuHasItsSevenItemsInOrder) {
             EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
         }
     }
-    EXPECT_EQ(texts, (QStringList{"Give &Up", "&Help Contents", "-", "Show &Logs",
-                                  "Show &Options", "-", "E&xit"}));
+    EXPECT_EQ(texts, (QStringList{"Give &Up", "&Help Contents", "-", "Show &Logs", "Show &Options",
+                                  "-", "E&xit"}));
     for (const char* name : {"lTitle", "lCorrect", "lPlace", "ssLeft", "ssNum1", "imgAbout"})
         EXPECT_EQ(child(name)->contextMenuPolicy(), Qt::CustomContextMenu) << name;
     EXPECT_EQ(child("sb1")->contextMenuPolicy(), Qt::PreventContextMenu);
@@ -235,4 +238,45 @@ TEST_F(MainWindow, HelpOpensTheDocumentAtTheControlsSection) {
     QTest::keyClick(window.get(), Qt::Key_F1);
     ASSERT_EQ(shell.opened.size(), 2u);
     EXPECT_EQ(shell.opened[1].fragment(), QStringLiteral("guess"));
+}
+
+TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
+    window->Settings.Digit = 6;
+    guess("1234"); // the running game keeps its four digits
+    EXPECT_EQ(window->gameState().digitCount(), 4);
+    action("GiveUp1")->trigger();
+    EXPECT_EQ(window->gameState().digitCount(), 6);
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("21"));
+    EXPECT_EQ(logs()->rowCount(), 20);
+    EXPECT_EQ(logs()->cell(0, 0), QString()); // the last game's row is emptied
+    EXPECT_EQ(window->extraWidth(), 64);
+    EXPECT_EQ(window->width(), 246);
+    EXPECT_EQ(child("tbCloseMain")->x(), 227);
+    EXPECT_TRUE(child("lQM5")->isVisible());
+    EXPECT_TRUE(child("lQM6")->isVisible());
+    type("012345");
+    EXPECT_EQ(visibleSlots(), std::vector<bool>(6, true));
+
+    window->Settings.Digit = 5;
+    window->StartNewGame();
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("16"));
+    EXPECT_TRUE(child("lQM5")->isVisible());
+    EXPECT_FALSE(child("lQM6")->isVisible());
+    EXPECT_EQ(window->width(), 214);
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+}
+
+TEST_F(MainWindow, ThePictureOpensTheAboutWindowModally) {
+    TfAbout about;
+    window->setAboutWindow(&about);
+    QString seenTitle;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_EQ(modal, &about);
+        seenTitle = modal->windowTitle();
+        about.findChild<QAbstractButton*>("bbClose")->click();
+    });
+    QTest::mouseClick(child("imgAbout"), Qt::LeftButton);
+    EXPECT_EQ(seenTitle, QStringLiteral("About Brainlock Game"));
+    EXPECT_FALSE(about.isVisible());
 }

@@ -1,4 +1,5 @@
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
 #include "platform/Shell.h"
@@ -10,8 +11,8 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -48,8 +49,7 @@ TEST(Platform, StandardDialogsHaveTheirCaptionsIconsAndButtons) {
             seen->icon = box->icon();
             for (QAbstractButton* b : box->buttons())
                 seen->buttons << b->text();
-            if (box->defaultButton())
-                seen->defaultButton = box->defaultButton()->text();
+            if (box->defaultButton()) seen->defaultButton = box->defaultButton()->text();
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(box, &press);
         });
@@ -88,6 +88,12 @@ TEST(Platform, StandardDialogsHaveTheirCaptionsIconsAndButtons) {
     });
     EXPECT_EQ(application.title, QStringLiteral("Brainlock Game"));
     EXPECT_EQ(application.icon, QMessageBox::Critical);
+
+    auto [unused4, startup] = inspect(Qt::Key_Return, [&] {
+        platform::showStartupError("cannot open click.wav");
+        return false;
+    });
+    EXPECT_EQ(startup.title, QStringLiteral("Application Error"));
 }
 
 TEST(Platform, AnExceptionInAHandlerIsReportedAfterTheHandlerAndTheProgramGoesOn) {

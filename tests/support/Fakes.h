@@ -2,9 +2,9 @@
 // loop and see what would have been opened.
 #pragma once
 
-#include "support/FixedClock.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
+#include "support/FixedClock.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -20,8 +20,7 @@ public:
 
     bool confirm(const QString& text) override {
         shown << QStringLiteral("confirm:") + text;
-        if (answers.empty())
-            return false;
+        if (answers.empty()) return false;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;

@@ -7,7 +7,8 @@ namespace testing_support {
 
 class FixedClock final : public platform::UtcClock {
 public:
-    explicit FixedClock(platform::UtcTimeOfDay t = {}) : time(t) {}
+    explicit FixedClock(platform::UtcTimeOfDay t = {})
+        : time(t) {}
     platform::UtcTimeOfDay now() const override { return time; }
     platform::UtcTimeOfDay time;
 };

@@ -7,8 +7,7 @@
 
 int main(int argc, char* argv[]) {
     // Test discovery runs this binary at build time without the test's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     platform::initApplication(app, QStringLiteral("Brainlock Game"));
     ::testing::InitGoogleTest(&argc, argv);
