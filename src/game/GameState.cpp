@@ -11,8 +11,8 @@ constexpr std::uint32_t kLcgMultiplier = 134775813u;
 }
 
 std::uint32_t Lcg::step() {
-    seed_ = seed_ * kLcgMultiplier + 1u; // unsigned arithmetic wraps modulo 2^32
-    return seed_;
+    state_ = state_ * kLcgMultiplier + 1u; // unsigned arithmetic wraps modulo 2^32
+    return state_;
 }
 
 std::uint32_t Lcg::drawBelow(std::uint32_t n) {

@@ -16,17 +16,16 @@ namespace game {
 // The engine's 32-bit linear congruential generator.
 class Lcg {
 public:
-    explicit Lcg(std::uint32_t seed = 0)
-        : seed_(seed) {}
+    explicit Lcg(std::uint32_t state = 0)
+        : state_(state) {}
 
     // One step of the generator; returns the new state.
     std::uint32_t step();
     // A uniform draw in 0..n-1: one step, then the high word of state * n.
     std::uint32_t drawBelow(std::uint32_t n);
-    std::uint32_t seed() const { return seed_; }
 
 private:
-    std::uint32_t seed_;
+    std::uint32_t state_;
 };
 
 struct Score {
@@ -67,7 +66,7 @@ constexpr int guessesPerGame(int digitCount) {
     return logCapacity(digitCount) + 1;
 }
 
-// Milliseconds since midnight: the generator's seed for a game started at that time.
+// Milliseconds since midnight UTC: the generator's starting state for a game begun then.
 std::uint32_t seedFromTime(int hour, int minute, int second, int millisecond);
 
 // Draws a secret of `digits` digits from `rng`; without repeats a digit already drawn is
@@ -99,7 +98,6 @@ public:
     const std::vector<LogRow>& log() const { return log_; }
     int guessesLeft() const { return guessesLeft_; }
     int digitCount() const { return digitCount_; }
-    std::uint32_t seed() const { return rng_.seed(); }
 
 private:
     const platform::UtcClock& clock_;
