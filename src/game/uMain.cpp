@@ -3,7 +3,6 @@
 #include "about/uAbout.h"
 #include "controls/Seven.h"
 #include "platform/Application.h"
-#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
@@ -296,17 +295,17 @@ void TfMain::StartNewGame() {
     ssNumbers->setValue(QStringLiteral("0"));
     ssPlace->setValue(QStringLiteral("0"));
 
+    // Rows the finished game wrote; the new game's size comes from its own digit count,
+    // which NewGame keeps to 4..6.
     const int rowsUsed = static_cast<int>(gameState_.log().size());
-    sgLogs->setRowCount(logCapacity(std::clamp(Settings.Digit, kMinDigits, kMaxDigits)));
+    gameState_.NewGame(Settings.Digit, Settings.Duplicate);
+    sgLogs->setRowCount(logCapacity(gameState_.digitCount()));
     for (int row = 0; row < std::min(rowsUsed, sgLogs->rowCount()); ++row) {
         sgLogs->setCell(0, row, {});
         sgLogs->setCell(1, row, {});
     }
-
-    gameState_.NewGame(Settings.Digit, Settings.Duplicate);
     ssLeft->setValue(QString::number(gameState_.guessesLeft()));
 
-    // The game's own digit count, which NewGame has kept to 4..6.
     ExtraWidth = (gameState_.digitCount() - kMinDigits) * kDigitStep;
     tbCloseMain->move(kCloseMainLeft + ExtraWidth, tbCloseMain->y());
 

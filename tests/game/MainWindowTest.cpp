@@ -264,6 +264,17 @@ TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
     EXPECT_FALSE(child("lQM6")->isVisible());
     EXPECT_EQ(window->width(), 214);
     EXPECT_EQ(kNoneVisible, visibleSlots());
+
+    // A digit count out of range plays the nearest size the game has.
+    window->Settings.Digit = 9;
+    window->StartNewGame();
+    EXPECT_EQ(window->gameState().digitCount(), 6);
+    EXPECT_EQ(logs()->rowCount(), 20);
+    EXPECT_EQ(window->width(), 246);
+    window->Settings.Digit = -1;
+    window->StartNewGame();
+    EXPECT_EQ(logs()->rowCount(), 10);
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
 }
 
 TEST_F(MainWindow, ThePictureOpensTheAboutWindowModally) {
