@@ -36,6 +36,7 @@ void postApplicationError(const QString& message) {
 #include "platform/Fonts.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QStyleFactory>
 
 namespace platform {
@@ -43,7 +44,10 @@ namespace platform {
 void initApplication(QApplication& app, const QString& title) {
     setApplicationTitle(title);
     // One style everywhere, so the fixed pixel layout looks the same on every desktop.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(style);
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        app.setStyle(style);
+        app.setPalette(style->standardPalette()); // not the desktop theme's colours
+    }
     installFontSubstitutes();
     app.setFont(uiFont());
 }
