@@ -50,8 +50,9 @@ public:
     void HideEntryDigit(controls::TSevenSegment* display);
     void RefreshPanels();
     void PlaySoundByName(const QString& fileName);
-    void AnnounceWin();
-    void AnnounceLoss();
+    // Each returns once the player has seen the result; the next game starts after it.
+    virtual void AnnounceWin();
+    virtual void AnnounceLoss();
     int extraWidth() const { return ExtraWidth; }
 
     static constexpr int kKeyClear = 10;

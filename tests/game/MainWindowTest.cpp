@@ -20,10 +20,40 @@ using namespace testing_support;
 
 namespace {
 
+// Records what the window shows at the moment a result is announced, before the next game.
+class ObservedMain : public TfMain {
+public:
+    using TfMain::TfMain;
+    struct Seen {
+        bool won = false;
+        QString left, numbers, place;
+        std::string secret;
+        int visibleDigits = 0;
+    };
+    std::vector<Seen> announcements;
+
+    void AnnounceWin() override { record(true); }
+    void AnnounceLoss() override { record(false); }
+
+private:
+    void record(bool won) {
+        Seen seen{
+            won, valueOf("ssLeft"), valueOf("ssNumbers"), valueOf("ssPlace"), gameState().secret(),
+            0};
+        for (int i = 1; i <= 6; ++i)
+            seen.visibleDigits +=
+                findChild<TSevenSegment*>(QStringLiteral("ssNum%1").arg(i))->isVisible();
+        announcements.push_back(seen);
+    }
+    QString valueOf(const char* name) const {
+        return findChild<TSevenSegment*>(QString::fromLatin1(name))->value();
+    }
+};
+
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = std::make_unique<TfMain>(clock);
+        window = std::make_unique<ObservedMain>(clock);
         window->setTerminateHandler([this] { ++terminated; });
         window->show(); // the first show starts the first game: secret 3205
         ASSERT_EQ(window->gameState().secret(), "3205");
@@ -59,7 +89,7 @@ protected:
     FixedClock clock{kSeed12345};
     FakeDialogs dialogs;
     FakeShell shell;
-    std::unique_ptr<TfMain> window;
+    std::unique_ptr<ObservedMain> window;
     int terminated = 0;
 };
 
@@ -150,7 +180,14 @@ TEST_F(MainWindow, ElevenWrongGuessesLoseAndTheNextGameStartsEmpty) {
         EXPECT_EQ(kNoneVisible, visibleSlots());
     }
     EXPECT_EQ(window->gameState().guessesLeft(), 1);
+    EXPECT_TRUE(window->announcements.empty());
     guess("5678"); // the eleventh: lost, a new game with the same secret follows
+    ASSERT_EQ(window->announcements.size(), 1u);
+    const ObservedMain::Seen& loss = window->announcements[0];
+    EXPECT_FALSE(loss.won);
+    EXPECT_EQ(loss.left.toInt(), 0); // shown as 00 while the loss is announced
+    EXPECT_EQ(loss.numbers, QStringLiteral("1"));
+    EXPECT_EQ(loss.secret, "3205");
     EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
     EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
     EXPECT_EQ(logs()->rowCount(), 10);
@@ -177,6 +214,14 @@ TEST_F(MainWindow, GuessesLeftShowsTwoDigitsWithALeadingZero) {
 TEST_F(MainWindow, AWinStartsTheNextGame) {
     guess("1234");
     guess("3205");
+    ASSERT_EQ(window->announcements.size(), 1u);
+    const ObservedMain::Seen& win = window->announcements[0];
+    EXPECT_TRUE(win.won);
+    // The typed digits and both full scores stay on display while the win is announced.
+    EXPECT_EQ(win.numbers, QStringLiteral("4"));
+    EXPECT_EQ(win.place, QStringLiteral("4"));
+    EXPECT_EQ(win.visibleDigits, 4);
+    EXPECT_EQ(win.left, QStringLiteral("10"));
     EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
     EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
     EXPECT_EQ(value("ssPlace"), QStringLiteral("0"));
@@ -186,6 +231,9 @@ TEST_F(MainWindow, AWinStartsTheNextGame) {
 
 TEST_F(MainWindow, GiveUpStartsANewGameAtAnyMoment) {
     action("GiveUp1")->trigger(); // before the first guess
+    ASSERT_EQ(window->announcements.size(), 1u);
+    EXPECT_FALSE(window->announcements[0].won);
+    EXPECT_EQ(window->announcements[0].secret, "3205");
     EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
     guess("1234");
     type("56");
