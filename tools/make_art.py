@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the game's small pictures (menu item bitmaps, the about picture) as PNG files.
+"""Draws the game's pictures (menu item bitmaps, the about picture, the window skin) as PNG files.
 
 Each picture is ASCII art over a palette: one character a pixel, '.' transparent.
 Run from the project root: tools/make_art.py  (writes into resources/).
@@ -176,13 +176,107 @@ def png_bytes(rows):
             colour = PALETTE[ch]
             raw.extend((0, 0, 0, 0) if colour is None else (*colour, 255))
 
+    return png_chunks(width, height, 6, bytes(raw))
+
+
+def png_chunks(width, height, colour_type, raw):
     def chunk(kind, data):
         body = kind + data
         return struct.pack('>I', len(data)) + body + struct.pack('>I', zlib.crc32(body))
 
-    header = struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0)
+    header = struct.pack('>IIBBBBB', width, height, 8, colour_type, 0, 0, 0)
     return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header)
-            + chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + chunk(b'IEND', b''))
+            + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+# The skin: the window's frame pieces, drawn row by row as 24-bit pictures.
+BROWN, ORANGE, GREY, BLACK = (128, 63, 0), (255, 126, 0), (154, 154, 154), (0, 0, 0)
+BROWN_LIGHT, BROWN_DARK = (176, 94, 16), (82, 38, 0)
+RIVET, RIVET_SHINE = (60, 28, 0), (214, 150, 70)
+
+# Band rows of the game panel's body, top to bottom: (first row, last row, colour).
+MAIN_BANDS = [(0, 25, BROWN), (26, 28, ORANGE), (29, 93, BLACK), (94, 94, GREY),
+              (95, 96, ORANGE), (97, 105, BROWN), (106, 108, ORANGE), (109, 287, BLACK),
+              (288, 288, GREY), (289, 290, ORANGE), (291, 299, BROWN)]
+# A side panel's body is one row shorter; it is stretched to 300 when shown.
+SIDE_BANDS = [(0, 15, BROWN), (16, 17, ORANGE), (18, 18, GREY), (19, 286, BLACK),
+              (287, 287, GREY), (288, 289, ORANGE), (290, 298, BROWN)]
+
+
+def band_column(bands):
+    column = []
+    for first, last, colour in bands:
+        column.extend([colour] * (last - first + 1))
+    return column
+
+
+def body_piece(bands):
+    return [[colour] * 3 for colour in band_column(bands)]
+
+
+def border_strip(bands, width, rivet_rows):
+    """A left border strip: brown frame outside, an orange rim with a grey inner line around
+    each black window, and the body's bands carried in to meet the body without a seam.
+    The rim lies `rim` columns in from the inner edge; the columns inside it are the body's."""
+    column = band_column(bands)
+    height = len(column)
+    inner = width - 4       # first column that copies the body
+    rim = inner - 4         # orange rim: rim..rim+2, grey at rim+3
+    rows = []
+    for y, colour in enumerate(column):
+        row = []
+        window = colour == BLACK
+        # Rows just outside a window carry its rim across, like the body does.
+        for x in range(width):
+            if x >= inner:
+                pixel = colour
+            elif x >= rim and (window or colour in (ORANGE, GREY)):
+                if window:
+                    pixel = GREY if x == rim + 3 else ORANGE
+                else:
+                    pixel = colour if colour == GREY and x == rim + 3 else ORANGE
+            else:
+                pixel = BROWN
+            row.append(pixel)
+        rows.append(row)
+    # The frame's outer edge: lit on the outside, shaded one pixel in.
+    for y in range(height):
+        rows[y][0] = BROWN_LIGHT
+        rows[y][1] = BROWN_DARK if 0 < y < height - 1 else rows[y][1]
+    # Rivets on the brown frame.
+    cx = (rim - 1) // 2 + 1
+    for ry in rivet_rows:
+        for dy in (-1, 0, 1):
+            for dx in (-1, 0, 1):
+                rows[ry + dy][cx + dx] = RIVET
+        rows[ry - 1][cx - 1] = RIVET_SHINE
+    return rows
+
+
+def mirrored(rows):
+    return [list(reversed(row)) for row in rows]
+
+
+def rgb_png_bytes(rows):
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)
+        for pixel in row:
+            raw.extend(pixel)
+    return png_chunks(len(rows[0]), len(rows), 2, bytes(raw))
+
+
+MAIN_RIVETS = [12, 101, 295]
+SIDE_RIVETS = [8, 294]
+SKIN = {
+    'skin/main_left.png': border_strip(MAIN_BANDS, 27, MAIN_RIVETS),
+    'skin/main_body.png': body_piece(MAIN_BANDS),
+    'skin/main_right.png': mirrored(border_strip(MAIN_BANDS, 27, MAIN_RIVETS)),
+    'skin/side_left.png': border_strip(SIDE_BANDS + [(299, 299, BROWN)], 23, SIDE_RIVETS),
+    'skin/side_body.png': body_piece(SIDE_BANDS),
+    'skin/side_right.png': mirrored(border_strip(SIDE_BANDS + [(299, 299, BROWN)], 23,
+                                                 SIDE_RIVETS)),
+}
 
 
 def main():
@@ -192,6 +286,12 @@ def main():
         os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, 'wb') as out:
             out.write(png_bytes(rows_of(art)))
+        print('wrote', path)
+    for name, rows in SKIN.items():
+        path = os.path.join(root, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, 'wb') as out:
+            out.write(rgb_png_bytes(rows))
         print('wrote', path)
 
 

@@ -2,21 +2,23 @@
 
 #include "about/uAbout.h"
 #include "controls/Seven.h"
+#include "controls/TransBtn.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
 #include "platform/Shell.h"
 #include "platform/StdCtrls.h"
+#include "platform/WindowMove.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
-#include <QToolButton>
 
 namespace game {
 
@@ -30,9 +32,19 @@ const QString kExitQuestion = QStringLiteral("Are you sure want to exit Brainloc
 const QString kHelpDocument = QStringLiteral("brainlock.html");
 
 constexpr int kWindowHeight = 304;
-constexpr int kGamePanelWidth = 182; // a four-digit game; ExtraWidth adds to it
-constexpr int kDigitStep = 32;       // each digit over four widens the game panel by this
+constexpr int kDigitStep = 32; // the entry displays' pitch
 constexpr int kCloseMainLeft = 163;
+constexpr int kMainBodyWidth = 127; // four digits; ExtraWidth adds to it
+constexpr int kMainRightLeft = 153;
+constexpr int kSkinTop = 2;
+constexpr int kSkinHeight = 300;
+constexpr int kSideStripWidth = 23;
+constexpr int kSideBodyWidth = 99;
+
+const QString kShowLogs = QStringLiteral("Show &Logs");
+const QString kHideLogs = QStringLiteral("Hide &Logs");
+const QString kShowOptions = QStringLiteral("Show &Options");
+const QString kHideOptions = QStringLiteral("Hide &Options");
 
 constexpr int kHelpGuess = 1;
 constexpr int kHelpLog = 2;
@@ -76,8 +88,13 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(QStringLiteral("Brainlock Game"));
     setFont(platform::uiFont());
+    mover_ = new platform::WindowMover(this, [this](QPoint at) {
+        Settings.Left = at.x();
+        Settings.Top = at.y();
+    });
     buildGamePanel();
     buildLog();
+    buildOptions();
     buildMenu();
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connectHandler(help, &QShortcut::activated, this, &TfMain::helpRequested);
@@ -87,16 +104,16 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
 TfMain::~TfMain() = default;
 
 void TfMain::buildGamePanel() {
-    Panel1 = new QWidget(this);
+    Panel1 = new platform::TBevelPanel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    setPaletteColour(Panel1, QPalette::Window, platform::clBlack);
-    attachPopup(Panel1); // the skin that will cover the panel carries the popup menu
+    makeDraggable(Panel1); // where the skin leaves its bevel uncovered
+    buildSkin();
 
     lTitle = platform::makeLabel(Panel1, QStringLiteral("lTitle"), QStringLiteral("Brainlock Game"),
                                  40, 7, platform::clWhite, platform::uiFont(true));
     lTitle->resize(105, 13);
     attachPopup(lTitle);
+    makeDraggable(lTitle);
 
     buildDisplays();
     buildKeypad();
@@ -115,8 +132,10 @@ void TfMain::buildGamePanel() {
                             36, 230, platform::clWhite, platform::uiFont(true));
     lPlace = platform::makeLabel(Panel1, QStringLiteral("lPlace"), QStringLiteral("Correct Place"),
                                  36, 262, platform::clWhite, platform::uiFont(true));
-    attachPopup(lCorrect);
-    attachPopup(lPlace);
+    for (QLabel* label : {lCorrect, lPlace}) {
+        attachPopup(label);
+        makeDraggable(label);
+    }
 
     imgAbout = new platform::TImage(Panel1);
     imgAbout->setObjectName(QStringLiteral("imgAbout"));
@@ -127,16 +146,77 @@ void TfMain::buildGamePanel() {
     attachPopup(imgAbout);
     connectHandler(imgAbout, &platform::TImage::clicked, this, &TfMain::imgAboutClick);
 
-    tbCloseMain = new QToolButton(Panel1);
-    tbCloseMain->setObjectName(QStringLiteral("tbCloseMain"));
-    tbCloseMain->setText(QStringLiteral("X"));
-    tbCloseMain->setFont(platform::uiFont(true));
-    tbCloseMain->setAutoRaise(true);
-    tbCloseMain->setFocusPolicy(Qt::NoFocus);
-    tbCloseMain->setContextMenuPolicy(Qt::PreventContextMenu);
-    setPaletteColour(tbCloseMain, QPalette::ButtonText, platform::clWhite);
-    tbCloseMain->setGeometry(kCloseMainLeft, 1, 17, 17);
-    connectHandler(tbCloseMain, &QToolButton::clicked, this, &TfMain::tbCloseMainClick);
+    tbCloseMain = makeCloseButton("tbCloseMain", kCloseMainLeft, 17, &TfMain::tbCloseMainClick);
+}
+
+// Every piece lies beneath every other control, so the skin is built first; the game
+// panel's left strip covers the first columns of its body.
+void TfMain::buildSkin() {
+    imgMainBody =
+        makeSkinPiece("imgMainBody", QStringLiteral(":/skin/main_body.png"), 26, kMainBodyWidth);
+    imgMainLeft = makeSkinPiece("imgMainLeft", QStringLiteral(":/skin/main_left.png"), 2, 27);
+    imgMainRight =
+        makeSkinPiece("imgMainRight", QStringLiteral(":/skin/main_right.png"), kMainRightLeft, 27);
+    const QString left = QStringLiteral(":/skin/side_left.png");
+    const QString body = QStringLiteral(":/skin/side_body.png");
+    const QString right = QStringLiteral(":/skin/side_right.png");
+    imgLogLeft = makeSkinPiece("imgLogLeft", left, 0, kSideStripWidth);
+    imgLogBody = makeSkinPiece("imgLogBody", body, 0, kSideBodyWidth);
+    imgLogRight = makeSkinPiece("imgLogRight", right, 0, kSideStripWidth);
+    imgOptLeft = makeSkinPiece("imgOptLeft", left, 0, kSideStripWidth);
+    imgOptBody = makeSkinPiece("imgOptBody", body, 0, kSideBodyWidth);
+    imgOptRight = makeSkinPiece("imgOptRight", right, 0, kSideStripWidth);
+    for (platform::TImage* piece :
+         {imgLogLeft, imgLogBody, imgLogRight, imgOptLeft, imgOptBody, imgOptRight})
+        piece->hide();
+}
+
+platform::TImage* TfMain::makeSkinPiece(const char* name, const QString& picture, int left,
+                                        int width) {
+    auto* piece = new platform::TImage(Panel1);
+    piece->setObjectName(QString::fromLatin1(name));
+    piece->setPixmap(QPixmap(picture));
+    piece->setStretch(true);
+    piece->setGeometry(left, kSkinTop, width, kSkinHeight);
+    attachPopup(piece);
+    makeDraggable(piece);
+    return piece;
+}
+
+controls::TTransparentButton* TfMain::makeCloseButton(const char* name, int left, int width,
+                                                      void (TfMain::*handler)()) {
+    auto* button = new controls::TTransparentButton(Panel1);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setCaption(QStringLiteral("X"));
+    button->setFont(platform::uiFont(true));
+    button->setGeometry(left, 1, width, 17);
+    button->OnClick = [this, handler](QObject*) { (this->*handler)(); };
+    return button;
+}
+
+void TfMain::makeDraggable(QWidget* widget) {
+    widget->installEventFilter(this);
+}
+
+// Only the draggable controls are watched. A press the panel sees on behalf of one of its
+// children (a label that lets presses through) is not a press on the panel.
+bool TfMain::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    if (watched == Panel1 && Panel1->childAt(at)) return false;
+    platform::guarded(
+        [&] { lTitleMouseDown(watched, mouse->button(), mouse->modifiers(), at.x(), at.y()); });
+    return mouse->button() == Qt::LeftButton;
+}
+
+void TfMain::lTitleMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers, int x,
+                             int y) {
+    if (button != Qt::LeftButton) return; // the right button opens the popup menu instead
+    auto* source = qobject_cast<QWidget*>(sender);
+    if (!source) return;
+    mover_->begin(source, source->mapToGlobal(QPoint(x, y)));
 }
 
 void TfMain::buildDisplays() {
@@ -162,6 +242,7 @@ void TfMain::buildDisplays() {
         display->setShowDecimalPoint(true);
         display->hide();
         attachPopup(display);
+        makeDraggable(display);
         ssNum[static_cast<std::size_t>(i)] = display;
     }
 
@@ -176,6 +257,7 @@ void TfMain::buildDisplays() {
     ssLeft->setShowDecimalPoint(false);
     ssLeft->setToolTip(QStringLiteral("Number of guesses left"));
     attachPopup(ssLeft);
+    makeDraggable(ssLeft);
 
     const auto makeScore = [this](const char* name, int top) {
         auto* display = new TSevenSegment(Panel1);
@@ -186,6 +268,7 @@ void TfMain::buildDisplays() {
         display->setOffColor(kScoreOffColor);
         display->setShowDecimalPoint(false);
         attachPopup(display);
+        makeDraggable(display);
         return display;
     };
     ssNumbers = makeScore("ssNumbers", 224);
@@ -226,17 +309,59 @@ void TfMain::buildKeypad() {
                      &TfMain::sbBackClick);
 }
 
+QLabel* TfMain::makePanelCaption(const char* name, const QString& caption) {
+    QLabel* label = platform::makeLabel(Panel1, QString::fromLatin1(name), caption, 0, 3,
+                                        platform::clWhite, platform::uiFont(true));
+    attachPopup(label);
+    makeDraggable(label);
+    label->hide();
+    return label;
+}
+
+// The side panels' controls are placed and shown by ShowLogPanel and ShowOptionsPanel.
 void TfMain::buildLog() {
-    // Placed and shown with the tries-log panel; until then it keeps the log out of sight.
+    lLog = makePanelCaption("lLog", QStringLiteral("Tries Log"));
+    tbCloseLog = makeCloseButton("tbCloseLog", 0, 17, &TfMain::tbCloseLogClick);
+    tbCloseLog->hide();
     sgLogs = new platform::TStringGrid(2, 23, Panel1);
     sgLogs->setObjectName(QStringLiteral("sgLogs"));
     sgLogs->setColumnWidths({54, 28});
-    sgLogs->resize(105, 242);
+    sgLogs->setGeometry(0, 34, 105, 242);
     sgLogs->setFont(platform::uiFont(true));
+    sgLogs->setContextMenuPolicy(Qt::PreventContextMenu);
     setPaletteColour(sgLogs, QPalette::Base, platform::clBlack);
     setPaletteColour(sgLogs, QPalette::Text, platform::clWhite);
     platform::setHelpContext(sgLogs, kHelpLog);
     sgLogs->hide();
+}
+
+void TfMain::buildOptions() {
+    lOptions = makePanelCaption("lOptions", QStringLiteral("Options"));
+    tbCloseOptions = makeCloseButton("tbCloseOptions", 0, 16, &TfMain::tbCloseOptionsClick);
+    tbCloseOptions->hide();
+    const auto makeGroup = [this](const char* name, const QString& caption,
+                                  const QStringList& items, int top, int height) {
+        auto* group = new platform::TRadioGroup(Panel1);
+        group->setObjectName(QString::fromLatin1(name));
+        group->setTitle(caption);
+        group->setItems(items);
+        group->setFont(platform::uiFont());
+        group->setAutoFillBackground(true);
+        setPaletteColour(group, QPalette::Window, platform::clBlack);
+        setPaletteColour(group, QPalette::WindowText, platform::clWhite);
+        group->setGeometry(0, top, 89, height);
+        platform::setHelpContext(group, kHelpOptions);
+        attachPopup(group);
+        group->hide();
+        return group;
+    };
+    const QStringList yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
+    const QStringList onOff{QStringLiteral("On"), QStringLiteral("Off")};
+    rgDigit = makeGroup("rgDigit", QStringLiteral("# Di&git"),
+                        {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}, 27, 73);
+    rgDuplicate = makeGroup("rgDuplicate", QStringLiteral("&Dupicated digit"), yesNo, 103, 57);
+    rgMusic = makeGroup("rgMusic", QStringLiteral("&Music Option"), onOff, 165, 57);
+    rgSound = makeGroup("rgSound", QStringLiteral("&Sound Option"), onOff, 224, 57);
 }
 
 void TfMain::buildMenu() {
@@ -254,11 +379,8 @@ void TfMain::buildMenu() {
     HelpContents1 = addItem("HelpContents1", QStringLiteral("&Help Contents"), ":/menu/help.png",
                             &TfMain::HelpContents1Click);
     puMain->addSeparator();
-    // The side panels they show arrive with the panel layout; until then they do nothing.
-    mLogs = addItem("mLogs", QStringLiteral("Show &Logs"), ":/menu/logs.png", nullptr);
-    mOptions = addItem("mOptions", QStringLiteral("Show &Options"), ":/menu/options.png", nullptr);
-    mLogs->setEnabled(false);
-    mOptions->setEnabled(false);
+    mLogs = addItem("mLogs", kShowLogs, ":/menu/logs.png", &TfMain::mLogsClick);
+    mOptions = addItem("mOptions", kShowOptions, ":/menu/options.png", &TfMain::mOptionsClick);
     puMain->addSeparator();
     mExit = addItem("mExit", QStringLiteral("E&xit"), ":/menu/exit.png", &TfMain::mExitClick);
 }
@@ -271,7 +393,12 @@ void TfMain::attachPopup(QWidget* widget) {
 }
 
 void TfMain::FormCreate() {
+    InitPanelOffsets();
     move(Settings.Left, Settings.Top);
+    rgDigit->setItemIndex(Settings.Digit - kMinDigits);
+    rgDuplicate->setItemIndex(Settings.Duplicate ? 0 : 1);
+    rgMusic->setItemIndex(Settings.Music ? 0 : 1);
+    rgSound->setItemIndex(Settings.Sound ? 0 : 1);
     RefreshPanels();
 }
 
@@ -306,7 +433,9 @@ void TfMain::StartNewGame() {
     }
     ssLeft->setValue(QString::number(gameState_.guessesLeft()));
 
-    ExtraWidth = (gameState_.digitCount() - kMinDigits) * kDigitStep;
+    ExtraWidth = extraWidthFor(gameState_.digitCount());
+    imgMainBody->resize(kMainBodyWidth + ExtraWidth, kSkinHeight);
+    imgMainRight->move(kMainRightLeft + ExtraWidth, kSkinTop);
     tbCloseMain->move(kCloseMainLeft + ExtraWidth, tbCloseMain->y());
 
     for (int i = kMinDigits; i < kMaxDigits; ++i)
@@ -315,10 +444,112 @@ void TfMain::StartNewGame() {
     RefreshPanels();
 }
 
+void TfMain::InitPanelOffsets() {
+    LogPanelOffsets = kLogPanelOffsets;
+    OptionsPanelOffsets = kOptionsPanelOffsets;
+}
+
+void TfMain::ShowLogPanel(int x) {
+    Settings.Logs = true;
+    const int p = x + ExtraWidth;
+    const std::pair<QWidget*, LogPanelControl> controls[] = {
+        {imgLogLeft, lpImgLeft}, {imgLogBody, lpImgBody}, {imgLogRight, lpImgRight},
+        {sgLogs, lpGrid},        {lLog, lpLabel},         {tbCloseLog, lpClose}};
+    for (const auto& [control, entry] : controls) {
+        control->move(p + LogPanelOffsets[entry], control->y());
+        control->show();
+    }
+}
+
+void TfMain::ShowOptionsPanel(int x) {
+    Settings.Option = true;
+    const int p = x + ExtraWidth;
+    const std::pair<QWidget*, OptionsPanelControl> controls[] = {{imgOptLeft, opImgLeft},
+                                                                 {imgOptBody, opImgBody},
+                                                                 {imgOptRight, opImgRight},
+                                                                 {tbCloseOptions, opClose},
+                                                                 {lOptions, opLabel}};
+    for (const auto& [control, entry] : controls) {
+        control->move(p + OptionsPanelOffsets[entry], control->y());
+        control->show();
+    }
+    const std::pair<QWidget*, OptionsPanelControl> groups[] = {
+        {rgDigit, opDigit}, {rgDuplicate, opDuplicate}, {rgMusic, opMusic}, {rgSound, opSound}};
+    for (const auto& [group, entry] : groups)
+        group->move(p + OptionsPanelOffsets[entry], group->y());
+    for (const auto& [group, entry] : groups)
+        group->show();
+}
+
+// Hiding keeps the grid's rows and the groups' selections.
+void TfMain::HideLogPanel() {
+    Settings.Logs = false;
+    for (QWidget* control : std::initializer_list<QWidget*>{imgLogLeft, imgLogBody, imgLogRight,
+                                                            sgLogs, lLog, tbCloseLog})
+        control->hide();
+}
+
+void TfMain::HideOptionsPanel() {
+    Settings.Option = false;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{imgOptLeft, imgOptBody, imgOptRight, tbCloseOptions,
+                                         rgDigit, rgDuplicate, rgMusic, rgSound, lOptions})
+        control->hide();
+}
+
+void TfMain::mLogsClick() {
+    if (Settings.Logs) {
+        HideLogPanel();
+        if (Settings.Option) { // moves into the freed place
+            HideOptionsPanel();
+            ShowOptionsPanel(kFirstSidePanelX);
+        }
+        mLogs->setText(kShowLogs);
+    } else {
+        ShowLogPanel(kFirstSidePanelX);
+        if (Settings.Option) ShowOptionsPanel(kSecondSidePanelX); // pushed right of the log
+        mLogs->setText(kHideLogs);
+    }
+    applyWindowWidth();
+}
+
+void TfMain::mOptionsClick() {
+    if (Settings.Option) {
+        HideOptionsPanel();
+        mOptions->setText(kShowOptions);
+    } else {
+        ShowOptionsPanel(Settings.Logs ? kSecondSidePanelX : kFirstSidePanelX);
+        mOptions->setText(kHideOptions);
+    }
+    applyWindowWidth();
+}
+
+// Each toggle, run on the inverted flag, puts its panel back in the state it had, placed
+// anew for the current ExtraWidth, with the caption and the window width to match.
 void TfMain::RefreshPanels() {
-    const int width = kGamePanelWidth + ExtraWidth;
+    Settings.Logs = !Settings.Logs;
+    mLogsClick();
+    Settings.Option = !Settings.Option;
+    mOptionsClick();
+}
+
+// The left edge stays; the window grows or shrinks at its right edge.
+void TfMain::applyWindowWidth() {
+    const int width = windowWidth(Settings.Logs, Settings.Option, ExtraWidth);
     setFixedSize(width, kWindowHeight);
     Panel1->setGeometry(0, 0, width, kWindowHeight);
+    FormResize();
+}
+
+// Keeps the keypad, the Guess button, the title, the scores, the about picture and the
+// guesses-left display centred in the widened game panel.
+void TfMain::FormResize() {
+    for (const CentredLeft& placed : centredLefts(ExtraWidth)) {
+        const QString name = QString::fromLatin1(placed.control.data(),
+                                                 static_cast<qsizetype>(placed.control.size()));
+        if (QWidget* control = Panel1->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
+            control->move(placed.left, control->y());
+    }
 }
 
 TSevenSegment* TfMain::entryDisplay(int slot) const {

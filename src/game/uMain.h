@@ -1,9 +1,11 @@
 // TfMain: the game's main window. It owns the one game in progress and the settings, builds
-// the game panel, and wires the keypad, the Guess button, the popup menu and the exit and
-// help commands to the rules engine and the displays.
+// the skinned game panel and the two side panels (tries log and options), and wires the
+// keypad, the Guess button, the popup menu, the panel toggles, dragging and the exit and
+// help commands to the rules engine, the displays and the panel layout.
 #pragma once
 
 #include "game/GameState.h"
+#include "game/PanelLayout.h"
 #include "game/Settings.h"
 
 #include <QWidget>
@@ -13,17 +15,20 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QToolButton;
 class QPushButton;
 
 namespace controls {
 class TSevenSegment;
-}
+class TTransparentButton;
+} // namespace controls
 namespace platform {
+class TBevelPanel;
 class TImage;
+class TRadioGroup;
 class TSpeedButton;
 class TStringGrid;
 class UtcClock;
+class WindowMover;
 } // namespace platform
 
 class TfAbout;
@@ -49,6 +54,11 @@ public:
     void ShowEntryDigit(controls::TSevenSegment* display, int digit);
     void HideEntryDigit(controls::TSevenSegment* display);
     void RefreshPanels();
+    void InitPanelOffsets();
+    void ShowLogPanel(int x);
+    void ShowOptionsPanel(int x);
+    void HideLogPanel();
+    void HideOptionsPanel();
     void PlaySoundByName(const QString& fileName);
     // Each returns once the player has seen the result; the next game starts after it.
     virtual void AnnounceWin();
@@ -79,17 +89,35 @@ public:
     void imgAboutClick();
     void FormCreate();
     void FormShow();
+    void FormResize();
+    void mLogsClick();
+    void mOptionsClick();
+    void tbCloseLogClick() { mLogsClick(); }
+    void tbCloseOptionsClick() { mOptionsClick(); }
+    // The mouse-down handler of every control that drags the window: the skin pieces, the
+    // panel, the displays and the title and caption labels all come here.
+    void lTitleMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                         int x, int y);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildGamePanel();
     void buildKeypad();
     void buildDisplays();
+    void buildSkin();
     void buildLog();
+    void buildOptions();
     void buildMenu();
     void attachPopup(QWidget* widget);
+    void makeDraggable(QWidget* widget);
+    QLabel* makePanelCaption(const char* name, const QString& caption);
+    void applyWindowWidth();
+    platform::TImage* makeSkinPiece(const char* name, const QString& picture, int left, int width);
+    controls::TTransparentButton* makeCloseButton(const char* name, int left, int width,
+                                                  void (TfMain::*handler)());
     void openHelp(int context);
     void helpRequested();
     void hideAllEntryDigits();
@@ -101,7 +129,20 @@ private:
     TfAbout* about_ = nullptr;
     std::function<void()> terminate_;
 
-    QWidget* Panel1 = nullptr;
+    LogOffsets LogPanelOffsets{};
+    OptionsOffsets OptionsPanelOffsets{};
+    platform::WindowMover* mover_ = nullptr;
+
+    platform::TBevelPanel* Panel1 = nullptr;
+    platform::TImage* imgMainLeft = nullptr;
+    platform::TImage* imgMainBody = nullptr;
+    platform::TImage* imgMainRight = nullptr;
+    platform::TImage* imgLogLeft = nullptr;
+    platform::TImage* imgLogBody = nullptr;
+    platform::TImage* imgLogRight = nullptr;
+    platform::TImage* imgOptLeft = nullptr;
+    platform::TImage* imgOptBody = nullptr;
+    platform::TImage* imgOptRight = nullptr;
     QLabel* lTitle = nullptr;
     std::array<controls::TSevenSegment*, kMaxDigits> ssNum{};
     std::array<QLabel*, kMaxDigits> lQM{};
@@ -115,8 +156,16 @@ private:
     QLabel* lCorrect = nullptr;
     QLabel* lPlace = nullptr;
     platform::TImage* imgAbout = nullptr;
-    QToolButton* tbCloseMain = nullptr;
+    controls::TTransparentButton* tbCloseMain = nullptr;
+    QLabel* lLog = nullptr;
+    controls::TTransparentButton* tbCloseLog = nullptr;
     platform::TStringGrid* sgLogs = nullptr;
+    QLabel* lOptions = nullptr;
+    controls::TTransparentButton* tbCloseOptions = nullptr;
+    platform::TRadioGroup* rgDigit = nullptr;
+    platform::TRadioGroup* rgDuplicate = nullptr;
+    platform::TRadioGroup* rgMusic = nullptr;
+    platform::TRadioGroup* rgSound = nullptr;
     QMenu* puMain = nullptr;
     QAction* GiveUp1 = nullptr;
     QAction* HelpContents1 = nullptr;

@@ -1,7 +1,11 @@
 #include "platform/StdCtrls.h"
 
+#include "platform/Application.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
 
 namespace platform {
 
@@ -22,6 +26,21 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 TImage::TImage(QWidget* parent)
     : QLabel(parent) {}
 
+void TImage::setStretch(bool stretch) {
+    stretch_ = stretch;
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent* event) {
+    const QPixmap picture = pixmap();
+    if (!stretch_ || picture.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this); // no smooth transformation: nearest pixels
+    painter.drawPixmap(rect(), picture);
+}
+
 void TImage::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
@@ -33,6 +52,61 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click) emit clicked();
+}
+
+TBevelPanel::TBevelPanel(QWidget* parent)
+    : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TBevelPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    const QRect outer = rect();
+    painter.fillRect(outer, Qt::black);
+    // Raised outside: light top and left, dark right and bottom; lowered inside: the reverse.
+    const auto ring = [&](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
+        painter.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    };
+    ring(outer, colours.color(QPalette::Light), colours.color(QPalette::Dark));
+    ring(outer.adjusted(1, 1, -1, -1), colours.color(QPalette::Dark),
+         colours.color(QPalette::Light));
+}
+
+TRadioGroup::TRadioGroup(QWidget* parent)
+    : QGroupBox(parent) {}
+
+void TRadioGroup::setItems(const QStringList& items) {
+    qDeleteAll(buttons_);
+    buttons_.clear();
+    auto* column = layout() ? static_cast<QVBoxLayout*>(layout()) : new QVBoxLayout(this);
+    column->setContentsMargins(8, 2, 4, 2);
+    column->setSpacing(0);
+    for (const QString& item : items) {
+        auto* button = new QRadioButton(item, this);
+        button->setAutoExclusive(false); // the group keeps the one selection itself
+        const int index = static_cast<int>(buttons_.size());
+        connect(button, &QRadioButton::clicked, this, [this, index] {
+            guarded([&] { setItemIndex(index); });
+            buttons_[static_cast<std::size_t>(index)]->setChecked(itemIndex_ == index);
+        });
+        column->addWidget(button);
+        buttons_.push_back(button);
+    }
+    itemIndex_ = -1;
+}
+
+void TRadioGroup::setItemIndex(int index) {
+    index = std::max(index, -1);
+    if (index >= itemCount()) index = itemCount() - 1;
+    if (index == itemIndex_) return;
+    itemIndex_ = index;
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setChecked(static_cast<int>(i) == index);
+    if (OnClick) OnClick();
 }
 
 TSpeedButton::TSpeedButton(QWidget* parent)

@@ -4,9 +4,13 @@
 
 #include "platform/Colors.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QToolButton>
+#include <functional>
+#include <vector>
 
 namespace platform {
 
@@ -14,21 +18,55 @@ namespace platform {
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                   TColor color, const QFont& font);
 
-// A picture that reports a left click (press and release inside it).
+// A picture that reports a left click (press and release inside it). Stretched, it fills
+// the control pixel for pixel, without smoothing, so skin bands keep their hard edges.
 class TImage : public QLabel {
     Q_OBJECT
 public:
     explicit TImage(QWidget* parent = nullptr);
+    void setStretch(bool stretch);
 
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool pressed_ = false;
+    bool stretch_ = false;
+};
+
+// A black panel filling its window, with a one-pixel raised outer and lowered inner bevel.
+class TBevelPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TBevelPanel(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A captioned group of radio buttons with one selected item (or none, -1). Setting the
+// index from code runs OnClick just as a click does, whenever the index changes.
+class TRadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit TRadioGroup(QWidget* parent = nullptr);
+
+    void setItems(const QStringList& items);
+    int itemCount() const { return static_cast<int>(buttons_.size()); }
+    int itemIndex() const { return itemIndex_; }
+    // Below -1 becomes -1; at or past the item count, the last item.
+    void setItemIndex(int index);
+
+    std::function<void()> OnClick;
+
+private:
+    std::vector<QRadioButton*> buttons_;
+    int itemIndex_ = -1;
 };
 
 // A flat keypad-style button that never takes the keyboard focus.

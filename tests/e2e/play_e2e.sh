@@ -3,31 +3,14 @@
 # "Guess" taking ssLeft from 11 to 10, then "X" and "Yes" ending the program with code 0.
 # Usage: play_e2e.sh RUNTIME_DIR READ_SEVEN    (needs DISPLAY; exits 77 to skip without one)
 set -euo pipefail
-runtime=$1
+RUNTIME=$1
 reader=$2
-if [ -z "${DISPLAY:-}" ]; then
-  echo "no DISPLAY: the end-to-end test needs an X server (scripts/test starts one)"
-  exit 77
-fi
-work=$(mktemp -d)
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+. "$(dirname "$0")/lib.sh"
 
-cd "$runtime"
-./brainlock &
-pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brainlock Game$' | head -n 1) ||
-  fail "the main window did not appear"
-eval "$(xdotool getwindowgeometry --shell "$wid")"
+start_game
 [ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"
-[ "${WIDTH}x${HEIGHT}" = "182x304" ] || fail "window is ${WIDTH}x${HEIGHT}, expected 182x304"
+[ "${WIDTH}x${HEIGHT}" = "328x304" ] || fail "window is ${WIDTH}x${HEIGHT}, expected 328x304"
 
-click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; sleep 0.15; }
 # Centres of the keypad buttons, in the window's coordinates.
 key_x=(60 36 60 84 36 60 84 36 60 84)
 key_y=(203 179 179 179 155 155 155 131 131 131)
@@ -56,13 +39,4 @@ done
 [ "$left" = "10" ] || fail "ssLeft shows $left after a wrong guess, expected 10"
 echo "ssLeft went from 11 to 10"
 
-click 171 9 # X
-dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Confirm$' | head -n 1) ||
-  fail "the exit question did not appear"
-xdotool windowfocus --sync "$dialog" key alt+y
-status=0
-timeout 10 tail --pid="$pid" -f /dev/null || fail "the game did not end after Yes"
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the game ended with code $status"
-echo "exit question answered Yes: the game ended with code 0"
+exit_game

@@ -70,6 +70,8 @@ protected:
     QAction* action(const QString& name) const { return child<QAction>(name); }
 
     void press(const QString& key) { child<QAbstractButton>(key)->click(); }
+    // The "X" buttons are drawn on the skin and click on a release inside.
+    void clickX(const QString& name) { QTest::mouseClick(child(name), Qt::LeftButton, {}, {8, 8}); }
     void type(const std::string& digits) {
         for (char c : digits)
             press(QStringLiteral("sb") + QChar::fromLatin1(c));
@@ -99,7 +101,7 @@ const std::vector<bool> kNoneVisible(6, false);
 
 TEST_F(MainWindow, OpensBorderlessAtItsPlaceWithTheGamePanel) {
     EXPECT_EQ(window->pos(), QPoint(300, 132));
-    EXPECT_EQ(window->size(), QSize(182, 304));
+    EXPECT_EQ(window->size(), QSize(328, 304)); // the tries log is shown on a first run
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Brainlock Game"));
     EXPECT_EQ(display("ssLeft")->geometry(), QRect(112, 172, 41, 41));
@@ -248,10 +250,10 @@ TEST_F(MainWindow, GiveUpStartsANewGameAtAnyMoment) {
 
 TEST_F(MainWindow, ExitAsksFirst) {
     dialogs.answers = {false, true, true};
-    press("tbCloseMain");
+    clickX("tbCloseMain");
     EXPECT_EQ(dialogs.shown, (QStringList{"confirm:Are you sure want to exit Brainlock Game ?"}));
     EXPECT_EQ(terminated, 0);
-    press("tbCloseMain");
+    clickX("tbCloseMain");
     EXPECT_EQ(terminated, 1);
     action("mExit")->trigger();
     EXPECT_EQ(terminated, 2);
@@ -266,11 +268,17 @@ TEST_F(MainWindow, PopupMenuHasItsSevenItemsInOrder) {
             EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
         }
     }
-    EXPECT_EQ(texts, (QStringList{"Give &Up", "&Help Contents", "-", "Show &Logs", "Show &Options",
+    EXPECT_EQ(texts, (QStringList{"Give &Up", "&Help Contents", "-", "Hide &Logs", "Show &Options",
                                   "-", "E&xit"}));
-    for (const char* name : {"lTitle", "lCorrect", "lPlace", "ssLeft", "ssNum1", "imgAbout"})
+    for (const char* name :
+         {"lTitle", "lCorrect", "lPlace", "ssLeft", "ssNum1", "imgAbout", "imgMainLeft",
+          "imgLogBody", "imgOptRight", "lLog", "lOptions", "rgDigit", "rgSound"})
         EXPECT_EQ(child(name)->contextMenuPolicy(), Qt::CustomContextMenu) << name;
+    // The keypad, the grid, the "?" marks and the panel's own bevel open nothing.
     EXPECT_EQ(child("sb1")->contextMenuPolicy(), Qt::PreventContextMenu);
+    EXPECT_EQ(child("sgLogs")->contextMenuPolicy(), Qt::PreventContextMenu);
+    for (const char* name : {"lQM1", "Panel1"})
+        EXPECT_NE(child(name)->contextMenuPolicy(), Qt::CustomContextMenu) << name;
 }
 
 TEST_F(MainWindow, HelpOpensTheDocumentAtTheControlsSection) {
@@ -298,7 +306,7 @@ TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
     EXPECT_EQ(logs()->rowCount(), 20);
     EXPECT_EQ(logs()->cell(0, 0), QString()); // the last game's row is emptied
     EXPECT_EQ(window->extraWidth(), 64);
-    EXPECT_EQ(window->width(), 246);
+    EXPECT_EQ(window->width(), 392);
     EXPECT_EQ(child("tbCloseMain")->x(), 227);
     EXPECT_TRUE(child("lQM5")->isVisible());
     EXPECT_TRUE(child("lQM6")->isVisible());
@@ -310,7 +318,7 @@ TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
     EXPECT_EQ(value("ssLeft"), QStringLiteral("16"));
     EXPECT_TRUE(child("lQM5")->isVisible());
     EXPECT_FALSE(child("lQM6")->isVisible());
-    EXPECT_EQ(window->width(), 214);
+    EXPECT_EQ(window->width(), 360);
     EXPECT_EQ(kNoneVisible, visibleSlots());
 
     // A digit count out of range plays the nearest size the game has.
@@ -318,7 +326,7 @@ TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
     window->StartNewGame();
     EXPECT_EQ(window->gameState().digitCount(), 6);
     EXPECT_EQ(logs()->rowCount(), 20);
-    EXPECT_EQ(window->width(), 246);
+    EXPECT_EQ(window->width(), 392);
     window->Settings.Digit = -1;
     window->StartNewGame();
     EXPECT_EQ(logs()->rowCount(), 10);
@@ -338,4 +346,119 @@ TEST_F(MainWindow, ThePictureOpensTheAboutWindowModally) {
     QTest::mouseClick(child("imgAbout"), Qt::LeftButton);
     EXPECT_EQ(seenTitle, QStringLiteral("About Brainlock Game"));
     EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(MainWindow, FirstRunShowsTheTriesLogBesideTheSkinnedGamePanel) {
+    EXPECT_EQ(child("imgMainLeft")->geometry(), QRect(2, 2, 27, 300));
+    EXPECT_EQ(child("imgMainBody")->geometry(), QRect(26, 2, 127, 300));
+    EXPECT_EQ(child("imgMainRight")->geometry(), QRect(153, 2, 27, 300));
+    EXPECT_EQ(child("imgLogLeft")->geometry(), QRect(181, 2, 23, 300));
+    EXPECT_EQ(child("imgLogBody")->geometry(), QRect(204, 2, 99, 300));
+    EXPECT_EQ(child("imgLogRight")->geometry(), QRect(303, 2, 23, 300));
+    EXPECT_EQ(child("sgLogs")->geometry(), QRect(199, 34, 105, 242));
+    EXPECT_EQ(child("lLog")->pos(), QPoint(226, 3));
+    EXPECT_EQ(child("tbCloseLog")->geometry(), QRect(310, 1, 17, 17));
+    EXPECT_EQ(child("Panel1")->geometry(), QRect(0, 0, 328, 304));
+    EXPECT_TRUE(child("sgLogs")->isVisible());
+    EXPECT_FALSE(child("imgOptLeft")->isVisible());
+    EXPECT_FALSE(child("rgDigit")->isVisible());
+    EXPECT_EQ(action("mLogs")->text(), QStringLiteral("Hide &Logs"));
+    EXPECT_EQ(action("mOptions")->text(), QStringLiteral("Show &Options"));
+    EXPECT_EQ(child<platform::TRadioGroup>("rgDigit")->itemIndex(), 0);
+    EXPECT_EQ(child<platform::TRadioGroup>("rgDuplicate")->itemIndex(), 1);
+
+    // Every skin piece lies beneath every other control.
+    const QObjectList stack = child("Panel1")->children();
+    qsizetype lastSkin = -1;
+    qsizetype firstOther = stack.size();
+    for (qsizetype i = 0; i < stack.size(); ++i) {
+        if (stack[i]->objectName().startsWith(QStringLiteral("img")) &&
+            stack[i]->objectName() != QStringLiteral("imgAbout"))
+            lastSkin = i;
+        else if (stack[i]->isWidgetType())
+            firstOther = std::min(firstOther, i);
+    }
+    EXPECT_LT(lastSkin, firstOther);
+}
+
+TEST_F(MainWindow, SidePanelsFollowTheMenuAndTheirXButtons) {
+    guess("1234");
+    action("mLogs")->trigger();
+    EXPECT_EQ(window->width(), 182);
+    EXPECT_FALSE(child("sgLogs")->isVisible());
+    EXPECT_EQ(action("mLogs")->text(), QStringLiteral("Show &Logs"));
+
+    action("mOptions")->trigger();
+    EXPECT_EQ(window->width(), 328);
+    EXPECT_EQ(child("imgOptLeft")->x(), 181);
+    EXPECT_EQ(child("rgDigit")->geometry(), QRect(212, 27, 89, 73));
+    EXPECT_EQ(child("rgSound")->geometry(), QRect(212, 224, 89, 57));
+    EXPECT_EQ(child("tbCloseOptions")->geometry(), QRect(310, 1, 16, 17));
+    EXPECT_EQ(action("mOptions")->text(), QStringLiteral("Hide &Options"));
+
+    action("mLogs")->trigger(); // the log comes first and pushes the options right
+    EXPECT_EQ(window->width(), 474);
+    EXPECT_EQ(child("imgLogLeft")->x(), 181);
+    EXPECT_EQ(child("imgOptLeft")->x(), 327);
+    EXPECT_EQ(logs()->cell(0, 0), QStringLiteral("1234")); // hiding kept the rows
+
+    clickX("tbCloseLog"); // the same as the menu item, caption included
+    EXPECT_EQ(window->width(), 328);
+    EXPECT_EQ(child("imgOptLeft")->x(), 181);
+    EXPECT_EQ(action("mLogs")->text(), QStringLiteral("Show &Logs"));
+    clickX("tbCloseOptions");
+    EXPECT_EQ(window->width(), 182);
+    EXPECT_EQ(action("mOptions")->text(), QStringLiteral("Show &Options"));
+    EXPECT_EQ(window->pos(), QPoint(300, 132)); // the left edge stays
+}
+
+TEST_F(MainWindow, PanelsAndCentredControlsMoveWithTheDigitCount) {
+    action("mOptions")->trigger();
+    window->Settings.Digit = 6;
+    window->StartNewGame();
+    EXPECT_EQ(window->width(), 538);
+    EXPECT_EQ(child("imgLogLeft")->x(), 245);
+    EXPECT_EQ(child("imgOptLeft")->x(), 391);
+    EXPECT_EQ(child("sb1")->x(), 56);
+    EXPECT_EQ(child("pbGuess")->x(), 136);
+    EXPECT_EQ(child("ssPlace")->x(), 48);
+    EXPECT_EQ(child("imgMainRight")->x(), 217);
+    EXPECT_EQ(child("imgMainBody")->width(), 191);
+    EXPECT_EQ(child("tbCloseMain")->x(), 227);
+    EXPECT_EQ(child("ssNum6")->x(), 192); // the digit slots never move
+
+    action("mLogs")->trigger();
+    action("mOptions")->trigger();
+    window->Settings.Digit = 5;
+    window->StartNewGame();
+    EXPECT_EQ(window->width(), 214);
+    EXPECT_EQ(child("sb1")->x(), 40);
+}
+
+TEST_F(MainWindow, ALeftPressOnTheSkinDragsTheWindowAndOthersDoNot) {
+    auto drag = [&](const char* name, Qt::MouseButton button) {
+        QWidget* from = child(name);
+        QTest::mousePress(from, button, {}, QPoint(5, 5));
+        QTest::mouseMove(from, QPoint(45, 25));
+        QTest::mouseRelease(from, button, {}, QPoint(45, 25));
+    };
+    drag("lTitle", Qt::LeftButton);
+    EXPECT_EQ(window->pos(), QPoint(340, 152));
+    EXPECT_EQ(window->Settings.Left, 340);
+    EXPECT_EQ(window->Settings.Top, 152);
+    drag("imgLogBody", Qt::LeftButton);
+    drag("ssLeft", Qt::LeftButton);
+    EXPECT_EQ(window->pos(), QPoint(420, 192));
+
+    for (const char* name : {"lQM1", "sb5", "imgAbout", "sgLogs", "tbCloseLog"}) {
+        drag(name, Qt::LeftButton);
+        EXPECT_EQ(window->pos(), QPoint(420, 192)) << name;
+    }
+    dialogs.answers = {false};
+    QTimer::singleShot(0, [] {
+        if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+    });
+    drag("imgMainBody", Qt::RightButton); // opens the menu, never moves the window
+    EXPECT_EQ(window->pos(), QPoint(420, 192));
+    EXPECT_EQ(window->Settings.Left, 420);
 }
