@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the game's pictures (menu item bitmaps, the about picture, the window skin) as PNG files.
+"""Draws the game's pictures (menu item bitmaps, the about picture, the information
+picture, the window skin) as PNG files.
 
 Each picture is ASCII art over a palette: one character a pixel, '.' transparent.
 Run from the project root: tools/make_art.py  (writes into resources/).
@@ -279,6 +280,50 @@ SKIN = {
 }
 
 
+def information_icon():
+    """The info dialog's picture, 48 x 64 in sixteen colours or fewer: a blue medallion with a
+    white "i", lit from the upper left, over a soft grey shadow; the rest see-through."""
+    navy, blue, light, pale = (0, 0, 128), (0, 64, 200), (60, 120, 255), (150, 190, 255)
+    white, grey, dark_grey = (255, 255, 255), (150, 150, 150), (110, 110, 110)
+    cx, cy, radius = 23.5, 26.5, 21.5
+    rows = []
+    for y in range(64):
+        row = []
+        for x in range(48):
+            dx, dy = x - cx, y - cy
+            d = (dx * dx + dy * dy) ** 0.5
+            pixel = None
+            # The shadow on the ground below the medallion.
+            sx, sy = (x - 25.5) / 18.0, (y - 56.5) / 4.0
+            if sx * sx + sy * sy <= 1.0:
+                pixel = dark_grey if sx * sx + sy * sy <= 0.45 else grey
+            if d <= radius:
+                if d > radius - 1.6:
+                    pixel = navy
+                else:
+                    lit = -(dx + dy) / (radius * 1.41)  # 1 at the upper left, -1 lower right
+                    pixel = pale if lit > 0.62 and d > radius - 6 else light if lit > 0.2 else blue
+                # The letter: a round dot and a stem with a foot.
+                if (x - 23.5) ** 2 + (y - 13.5) ** 2 <= 10.5:
+                    pixel = white
+                if 20 <= x <= 27 and 19 <= y <= 37 or 17 <= x <= 30 and 36 <= y <= 39:
+                    pixel = white
+                if 18 <= x <= 27 and 19 <= y <= 21:
+                    pixel = white
+            row.append(pixel)
+        rows.append(row)
+    return rows
+
+
+def rgba_png_bytes(rows):
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)
+        for pixel in row:
+            raw.extend((0, 0, 0, 0) if pixel is None else (*pixel, 255))
+    return png_chunks(len(rows[0]), len(rows), 6, bytes(raw))
+
+
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else 'resources'
     for name, art in PICTURES.items():
@@ -287,6 +332,10 @@ def main():
         with open(path, 'wb') as out:
             out.write(png_bytes(rows_of(art)))
         print('wrote', path)
+    path = os.path.join(root, 'images/information.png')
+    with open(path, 'wb') as out:
+        out.write(rgba_png_bytes(information_icon()))
+    print('wrote', path)
     for name, rows in SKIN.items():
         path = os.path.join(root, name)
         os.makedirs(os.path.dirname(path), exist_ok=True)

@@ -69,9 +69,15 @@ int clampNumberOfDigit(int n) {
     return std::clamp(n, kMinDigitCells, kMaxDigitCells);
 }
 
+// The value is UTF-8: it is cut after `limit` characters, never inside one.
 std::string cutValue(const std::string& value, TSSType type) {
     const std::size_t limit = type == ssTime ? kMaxTimeChars : kMaxNumberChars;
-    return value.size() > limit ? value.substr(0, limit) : value;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(value[i]) & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == limit) return value.substr(0, i);
+    }
+    return value;
 }
 
 namespace {

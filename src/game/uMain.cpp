@@ -1,19 +1,18 @@
 #include "game/uMain.h"
 
 #include "about/uAbout.h"
+#include "controls/ProDlgs.h"
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
-#include "platform/Shell.h"
 #include "platform/StdCtrls.h"
 #include "platform/WindowMove.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -29,6 +28,8 @@ namespace {
 
 const QString kFullEntryMessage = QStringLiteral("Sorry, you cannot add more number");
 const QString kExitQuestion = QStringLiteral("Are you sure want to exit Brainlock Game ?");
+const QString kWinCaption = QStringLiteral("You Win !!");
+const QString kLoseCaption = QStringLiteral("You Lose !!");
 const QString kHelpDocument = QStringLiteral("brainlock.html");
 
 constexpr int kWindowHeight = 304;
@@ -60,19 +61,6 @@ void connectHandler(Sender* sender, Signal signal, TfMain* window, void (TfMain:
                      [window, handler] { platform::guarded([&] { (window->*handler)(); }); });
 }
 
-QString helpSection(int context) {
-    switch (context) {
-    case kHelpGuess:
-        return QStringLiteral("guess");
-    case kHelpLog:
-        return QStringLiteral("log");
-    case kHelpOptions:
-        return QStringLiteral("options");
-    default:
-        return {};
-    }
-}
-
 void setPaletteColour(QWidget* widget, QPalette::ColorRole role, platform::TColor colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, platform::toQColor(colour));
@@ -96,6 +84,10 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     buildLog();
     buildOptions();
     buildMenu();
+    buildInfoDialog();
+    platform::setApplicationHelp(kHelpDocument, {{kHelpGuess, QStringLiteral("guess")},
+                                                 {kHelpLog, QStringLiteral("log")},
+                                                 {kHelpOptions, QStringLiteral("options")}});
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connectHandler(help, &QShortcut::activated, this, &TfMain::helpRequested);
     FormCreate();
@@ -123,6 +115,7 @@ void TfMain::buildGamePanel() {
     pbGuess->setFont(platform::uiFont(true));
     pbGuess->setGeometry(104, 120, 57, 49);
     pbGuess->setContextMenuPolicy(Qt::PreventContextMenu);
+    pbGuess->setAutoDefault(true); // Enter clicks it while it has the focus
     platform::setHelpContext(pbGuess, kHelpGuess);
     connectHandler(pbGuess, &QPushButton::clicked, this, &TfMain::pbGuessClick);
     setFocusProxy(pbGuess);
@@ -385,6 +378,15 @@ void TfMain::buildMenu() {
     mExit = addItem("mExit", QStringLiteral("E&xit"), ":/menu/exit.png", &TfMain::mExitClick);
 }
 
+// The stored font is kept for completeness: with ParentFont the window's own font is used.
+void TfMain::buildInfoDialog() {
+    pInfoDlg = new controls::TProInfoDialog(this);
+    pInfoDlg->setObjectName(QStringLiteral("pInfoDlg"));
+    pInfoDlg->Caption = kWinCaption;
+    pInfoDlg->Alignment = controls::taCenter;
+    pInfoDlg->setFont(platform::pixelFont(platform::kSansFamily, 16, true));
+}
+
 void TfMain::attachPopup(QWidget* widget) {
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget, &QWidget::customContextMenuRequested, this, [this, widget](const QPoint& at) {
@@ -621,13 +623,32 @@ void TfMain::GiveUp1Click() {
     StartNewGame();
 }
 
-// The announcement dialogs arrive with the info dialog; until then the next game follows.
+// The typed digits and both scores stay on display behind the dialog.
 void TfMain::AnnounceWin() {
     PlaySoundByName(QStringLiteral("win.wav"));
+    pInfoDlg->InfoMessage = QStringLiteral("Congratulation !!! You Win.\r\nYou have a pretty good "
+                                           "logical thinking\r\n") +
+                            secretText() + QStringLiteral(" is the Correct Number");
+    pInfoDlg->Execute();
 }
 
 void TfMain::AnnounceLoss() {
     PlaySoundByName(QStringLiteral("lose.wav"));
+    pInfoDlg->Caption = kLoseCaption;
+    pInfoDlg->InfoMessage =
+        QStringLiteral("The misterious digits are ") + secretText() +
+        QStringLiteral(".\r\nYou still can prove your mind later.\r\nGAME OVER !!!");
+    // The caption goes back whatever happens in the dialog.
+    struct RestoreCaption {
+        controls::TProInfoDialog* dialog;
+        ~RestoreCaption() { dialog->Caption = kWinCaption; }
+    } restore{pInfoDlg};
+    pInfoDlg->Execute();
+}
+
+// The secret as drawn, leading zeros kept.
+QString TfMain::secretText() const {
+    return QString::fromStdString(gameState_.secret());
 }
 
 // Sound arrives with the media players; the calls stand where the sounds belong.
@@ -638,18 +659,12 @@ void TfMain::tbCloseMainClick() {
 }
 
 void TfMain::HelpContents1Click() {
-    openHelp(0);
+    platform::showHelp(0);
 }
 
-void TfMain::openHelp(int context) {
-    platform::shell().open(
-        platform::documentUrl(platform::locateFile(kHelpDocument), helpSection(context)));
-}
-
+// F1 follows the focused control and then its parents to the first help context.
 void TfMain::helpRequested() {
-    QWidget* target = QApplication::widgetAt(QCursor::pos());
-    if (!target || target->window() != this) target = focusWidget();
-    openHelp(platform::helpContextFor(target));
+    platform::showHelp(platform::helpContextFor(focusWidget()));
 }
 
 void TfMain::imgAboutClick() {

@@ -18,6 +18,7 @@ class QMenu;
 class QPushButton;
 
 namespace controls {
+class TProInfoDialog;
 class TSevenSegment;
 class TTransparentButton;
 } // namespace controls
@@ -111,6 +112,8 @@ private:
     void buildLog();
     void buildOptions();
     void buildMenu();
+    void buildInfoDialog();
+    QString secretText() const;
     void attachPopup(QWidget* widget);
     void makeDraggable(QWidget* widget);
     QLabel* makePanelCaption(const char* name, const QString& caption);
@@ -118,7 +121,6 @@ private:
     platform::TImage* makeSkinPiece(const char* name, const QString& picture, int left, int width);
     controls::TTransparentButton* makeCloseButton(const char* name, int left, int width,
                                                   void (TfMain::*handler)());
-    void openHelp(int context);
     void helpRequested();
     void hideAllEntryDigits();
     controls::TSevenSegment* entryDisplay(int slot) const; // slot 1..6
@@ -166,6 +168,7 @@ private:
     platform::TRadioGroup* rgDuplicate = nullptr;
     platform::TRadioGroup* rgMusic = nullptr;
     platform::TRadioGroup* rgSound = nullptr;
+    controls::TProInfoDialog* pInfoDlg = nullptr;
     QMenu* puMain = nullptr;
     QAction* GiveUp1 = nullptr;
     QAction* HelpContents1 = nullptr;

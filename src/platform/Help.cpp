@@ -1,5 +1,7 @@
 #include "platform/Help.h"
 
+#include "platform/Shell.h"
+
 #include <QVariant>
 #include <QWidget>
 
@@ -7,7 +9,17 @@ namespace platform {
 
 namespace {
 constexpr char kHelpContextProperty[] = "helpContext";
+
+struct ApplicationHelp {
+    QString document;
+    std::map<int, QString> sections;
+};
+
+ApplicationHelp& applicationHelp() {
+    static ApplicationHelp help;
+    return help;
 }
+} // namespace
 
 void setHelpContext(QWidget* widget, int context) {
     widget->setProperty(kHelpContextProperty, context);
@@ -19,6 +31,17 @@ int helpContextFor(const QWidget* widget) {
         if (context.isValid() && context.toInt() != 0) return context.toInt();
     }
     return 0;
+}
+
+void setApplicationHelp(const QString& document, std::map<int, QString> sections) {
+    applicationHelp() = {document, std::move(sections)};
+}
+
+void showHelp(int context) {
+    const ApplicationHelp& help = applicationHelp();
+    const auto section = help.sections.find(context);
+    shell().open(documentUrl(locateFile(help.document),
+                             section == help.sections.end() ? QString() : section->second));
 }
 
 } // namespace platform

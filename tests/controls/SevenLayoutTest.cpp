@@ -210,6 +210,9 @@ TEST(SevenGeometry, SetterRulesCutAndClamp) {
     EXPECT_EQ(cutValue(std::string(30, '1'), ssNumber), std::string(25, '1'));
     EXPECT_EQ(cutValue("12:34:567", ssTime), "12:34:56");
     EXPECT_EQ(cutValue("12", ssTime), "12");
+    // Characters, not bytes: "é" is two bytes of UTF-8 and stays whole.
+    EXPECT_EQ(cutValue("\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9", ssTime),
+              "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9");
 }
 
 TEST(SevenGeometry, CharactersWithoutAPatternShowBlank) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the real game on a real X server: the window's place and size, four digits and
-# "Guess" taking ssLeft from 11 to 10, then "X" and "Yes" ending the program with code 0.
+# "Guess" taking ssLeft from 11 to 10, Give Up and its dialog, then "X" and "Yes" ending the
+# program with code 0.
 # Usage: play_e2e.sh RUNTIME_DIR READ_SEVEN    (needs DISPLAY; exits 77 to skip without one)
 set -euo pipefail
 RUNTIME=$1
@@ -38,5 +39,16 @@ for attempt in 1234 5678; do
 done
 [ "$left" = "10" ] || fail "ssLeft shows $left after a wrong guess, expected 10"
 echo "ssLeft went from 11 to 10"
+
+# Give Up from the popup menu: the game's own dialog, closed by Enter, then a new game.
+menu_item u
+lose=$(timeout 10 xdotool search --sync --onlyvisible --name '^You Lose !!$' | head -n 1) ||
+  fail "Give Up showed no window captioned \"You Lose !!\""
+xdotool windowfocus --sync "$lose" key Return
+sleep 0.3
+[ -z "$(xdotool search --onlyvisible --name '^You Lose !!$')" ] || fail "Enter left the dialog open"
+left=$(guesses_left)
+[ "$left" = "11" ] || fail "ssLeft shows $left after giving up, expected 11 for a new game"
+echo "Give Up: \"You Lose !!\" closed by Enter, and a new game shows 11"
 
 exit_game

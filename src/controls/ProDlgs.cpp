@@ -1,0 +1,165 @@
+#include "controls/ProDlgs.h"
+
+#include "controls/ProCtrls.h"
+#include "platform/Help.h"
+#include "platform/StdCtrls.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QScreen>
+#include <cmath>
+#include <memory>
+
+namespace controls {
+
+namespace {
+constexpr QSize kClientSize{402, 169};
+constexpr QRect kBevelBounds{10, 10, 381, 106};
+constexpr QRect kImageBounds{15, 29, 48, 64};
+constexpr QRect kLabelBounds{70, 20, 311, 86};
+constexpr QRect kOkBounds{94, 128, 100, 30};
+constexpr QRect kHelpBounds{208, 128, 100, 30};
+constexpr int kCentredOkLeft = 151;
+constexpr int kPointsPerInch = 72;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int scaled(int value, int numerator, int denominator) {
+    return static_cast<int>(std::lround(static_cast<double>(value) * numerator / denominator));
+}
+
+// Each edge is scaled, so neighbouring right and bottom edges stay consistent.
+QRect scaledRect(const QRect& r, int numerator, int denominator) {
+    const int left = scaled(r.left(), numerator, denominator);
+    const int top = scaled(r.top(), numerator, denominator);
+    const int right = scaled(r.left() + r.width(), numerator, denominator);
+    const int bottom = scaled(r.top() + r.height(), numerator, denominator);
+    return {left, top, right - left, bottom - top};
+}
+
+// A font's size is kept in whole points: a pixel height becomes points at the screen's
+// density, is scaled and rounded, and goes back to pixels.
+QFont scaledFont(QFont font, int screenPpi, int numerator, int denominator) {
+    if (font.pixelSize() > 0) {
+        const int points = scaled(font.pixelSize(), kPointsPerInch, screenPpi);
+        const int newPoints = scaled(points, numerator, denominator);
+        font.setPixelSize(std::max(1, scaled(newPoints, screenPpi, kPointsPerInch)));
+    } else {
+        font.setPointSize(std::max(1, scaled(font.pointSize(), numerator, denominator)));
+    }
+    return font;
+}
+
+int screenPixelsPerInch() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch()))
+                  : kDesignPixelsPerInch;
+}
+
+void centreOnScreen(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+} // namespace
+
+TProCommonDialog::TProCommonDialog(QWidget* owner)
+    : QObject(owner)
+    , font_(QApplication::font()) {}
+
+QWidget* TProCommonDialog::ownerWindow() const {
+    return qobject_cast<QWidget*>(parent());
+}
+
+TProInfoDialog::TProInfoDialog(QWidget* owner)
+    : TProCommonDialog(owner) {}
+
+TInfoForm::TInfoForm()
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("InfoForm"));
+    setWindowTitle(fromUtf8(LoadStr(infoCaptionId(dlEnglish))));
+    setFixedSize(kClientSize);
+
+    Bevel = new QFrame(this);
+    Bevel->setObjectName(QStringLiteral("Bevel"));
+    Bevel->setFrameShape(QFrame::Box);
+    Bevel->setFrameShadow(QFrame::Sunken); // a lowered frame: shadow outside, light inside
+    Bevel->setGeometry(kBevelBounds);
+
+    Image = new platform::TImage(this);
+    Image->setObjectName(QStringLiteral("Image"));
+    Image->setPixmap(QPixmap(QStringLiteral(":/images/information.png")));
+    Image->setGeometry(kImageBounds);
+
+    InfoLabel = new TProLabel(this);
+    InfoLabel->setObjectName(QStringLiteral("InfoLabel"));
+    InfoLabel->setAutoSize(false);
+    InfoLabel->setWordWrap(true);
+    InfoLabel->setTransparent(true);
+    InfoLabel->setGeometry(kLabelBounds);
+
+    OKButton = new TProButton(this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(kOkBounds);
+    OKButton->setKind(pbkOk);
+
+    HelpButton = new TProButton(this);
+    HelpButton->setObjectName(QStringLiteral("HelpButton"));
+    HelpButton->setGeometry(kHelpBounds);
+    HelpButton->setKind(pbkHelp);
+}
+
+void TInfoForm::scaleTo(int screenPpi) {
+    if (screenPpi == kDesignPixelsPerInch || screenPpi <= 0) return;
+    const int m = screenPpi;
+    const int d = kDesignPixelsPerInch;
+    setFixedSize(scaled(width(), m, d), scaled(height(), m, d));
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setGeometry(scaledRect(child->geometry(), m, d));
+    setFont(scaledFont(font(), screenPpi, m, d));
+    // The picture keeps its natural size, beside the middle of the frame.
+    const unsigned top =
+        static_cast<unsigned>(Bevel->y() + Bevel->height() - kImageBounds.height());
+    Image->setGeometry(Image->x(), static_cast<int>(top / 2), kImageBounds.width(),
+                       kImageBounds.height());
+}
+
+// There is no Cancel button: Escape leaves the window open.
+void TInfoForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TProInfoDialog::Execute() {
+    auto form = std::make_unique<TInfoForm>();
+    form->InfoLabel->setCaption(InfoMessage);
+    form->InfoLabel->setAlignment(Alignment);
+    form->InfoLabel->setVerticalAlignment(VerticalAlignment);
+    if (Language != dlEnglish) {
+        form->setWindowTitle(fromUtf8(LoadStr(infoCaptionId(Language))));
+        form->HelpButton->setKind(helpKindFor(Language));
+    }
+    if (!Caption.isEmpty()) form->setWindowTitle(Caption);
+    platform::setHelpContext(form.get(), HelpContext);
+    if (HelpContext == 0) {
+        form->HelpButton->hide();
+        form->OKButton->move(kCentredOkLeft, form->OKButton->y());
+    }
+    QWidget* owner = ownerWindow();
+    form->setFont(ParentFont && owner ? owner->window()->font() : font());
+    form->scaleTo(screenPixelsPerInch());
+    centreOnScreen(*form);
+    form->setWindowModality(Qt::ApplicationModal);
+    form->exec(); // the window is released when `form` goes, also after an error
+}
+
+} // namespace controls
