@@ -13,13 +13,18 @@ TWindows::~TWindows() = default;
 std::unique_ptr<TWindows> createWindows(QApplication& app) {
     platform::initApplication(app, QStringLiteral("Brainlock Game"));
     auto windows = std::make_unique<TWindows>();
+    // What escapes while the windows are built (a media file that cannot be opened) ends the
+    // program; failures of the window's own handlers are reported by the handlers themselves.
     try {
         windows->main = std::make_unique<game::TfMain>(platform::systemUtcClock());
+        windows->about = std::make_unique<TfAbout>();
     } catch (const std::exception& e) {
         platform::showStartupError(QString::fromUtf8(e.what()));
         return nullptr;
+    } catch (...) {
+        platform::showStartupError(QStringLiteral("Unknown error."));
+        return nullptr;
     }
-    windows->about = std::make_unique<TfAbout>();
     windows->main->setAboutWindow(windows->about.get());
     return windows;
 }

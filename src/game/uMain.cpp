@@ -4,18 +4,22 @@
 #include "controls/ProDlgs.h"
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
+#include "game/WindowPlacement.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
+#include "platform/SettingsStore.h"
 #include "platform/StdCtrls.h"
 #include "platform/WindowMove.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
 
@@ -28,6 +32,9 @@ namespace {
 
 const QString kFullEntryMessage = QStringLiteral("Sorry, you cannot add more number");
 const QString kExitQuestion = QStringLiteral("Are you sure want to exit Brainlock Game ?");
+const QString kOptionChanged =
+    QStringLiteral("Option has been changed.\r\nDo you want to regenerate new numbers ?");
+const QString kOptionNextGame = QStringLiteral("The Option will work in the next game");
 const QString kWinCaption = QStringLiteral("You Win !!");
 const QString kLoseCaption = QStringLiteral("You Lose !!");
 const QString kHelpDocument = QStringLiteral("brainlock.html");
@@ -93,7 +100,9 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     FormCreate();
 }
 
-TfMain::~TfMain() = default;
+TfMain::~TfMain() {
+    FormDestroy();
+}
 
 void TfMain::buildGamePanel() {
     Panel1 = new platform::TBevelPanel(this);
@@ -355,6 +364,10 @@ void TfMain::buildOptions() {
     rgDuplicate = makeGroup("rgDuplicate", QStringLiteral("&Dupicated digit"), yesNo, 103, 57);
     rgMusic = makeGroup("rgMusic", QStringLiteral("&Music Option"), onOff, 165, 57);
     rgSound = makeGroup("rgSound", QStringLiteral("&Sound Option"), onOff, 224, 57);
+    rgDigit->OnClick = [this] { rgDigitClick(); };
+    rgDuplicate->OnClick = [this] { rgDuplicateClick(); };
+    rgMusic->OnClick = [this] { rgMusicClick(); };
+    rgSound->OnClick = [this] { rgSoundClick(); };
 }
 
 void TfMain::buildMenu() {
@@ -394,14 +407,128 @@ void TfMain::attachPopup(QWidget* widget) {
     });
 }
 
+// A store that cannot be opened or read is reported, and the window is still placed and laid
+// out from the values in hand, so that what the player sees is what the game does.
 void TfMain::FormCreate() {
+    try {
+        openSettingsStore();
+        if (!store_->ValueExists(QStringLiteral("Left"))) writeFirstRunSettings();
+        LoadSettings();
+    } catch (const std::exception& e) {
+        platform::postApplicationError(QString::fromUtf8(e.what()));
+    } catch (...) {
+        platform::postApplicationError(QStringLiteral("Unknown error."));
+    }
+    if (Settings.Digit < kMinDigits) Settings.Digit = kMinDigits; // the games have 4 to 6
     InitPanelOffsets();
-    move(Settings.Left, Settings.Top);
-    rgDigit->setItemIndex(Settings.Digit - kMinDigits);
+    placeWindow();
+    rgDigit->setItemIndex(Settings.Digit - kMinDigits); // "7" selects "6", and its handler agrees
     rgDuplicate->setItemIndex(Settings.Duplicate ? 0 : 1);
     rgMusic->setItemIndex(Settings.Music ? 0 : 1);
     rgSound->setItemIndex(Settings.Sound ? 0 : 1);
     RefreshPanels();
+}
+
+void TfMain::openSettingsStore() {
+    store_ = platform::createSettingsStore();
+    store_->OpenKey(QStringLiteral("Software"), true);
+    for (const QString& level : {QStringLiteral("Norvane"), QStringLiteral("Brainlock")})
+        store_->OpenKey(level, true); // created when missing
+    storeOpen_ = true;
+}
+
+void TfMain::writeFirstRunSettings() {
+    const TSettings defaults;
+    store_->WriteInteger(QStringLiteral("Left"), defaults.Left);
+    store_->WriteInteger(QStringLiteral("Top"), defaults.Top);
+    store_->WriteInteger(QStringLiteral("Digit"), defaults.Digit);
+    store_->WriteBool(QStringLiteral("Duplicate"), defaults.Duplicate);
+    store_->WriteBool(QStringLiteral("Music"), defaults.Music);
+    store_->WriteBool(QStringLiteral("Sound"), defaults.Sound);
+    store_->WriteBool(QStringLiteral("Logs"), defaults.Logs);
+    store_->WriteBool(QStringLiteral("Option"), defaults.Option);
+}
+
+// Reads in order; a failure leaves the fields after it at their first-run values.
+void TfMain::LoadSettings() {
+    Settings.Left = store_->ReadInteger(QStringLiteral("Left"));
+    Settings.Top = store_->ReadInteger(QStringLiteral("Top"));
+    Settings.Digit = store_->ReadInteger(QStringLiteral("Digit"));
+    Settings.Duplicate = store_->ReadBool(QStringLiteral("Duplicate"));
+    Settings.Music = store_->ReadBool(QStringLiteral("Music"));
+    Settings.Sound = store_->ReadBool(QStringLiteral("Sound"));
+    Settings.Logs = store_->ReadBool(QStringLiteral("Logs"));
+    Settings.Option = store_->ReadBool(QStringLiteral("Option"));
+}
+
+void TfMain::SaveSettings() {
+    store_->WriteInteger(QStringLiteral("Left"), Settings.Left);
+    store_->WriteInteger(QStringLiteral("Top"), Settings.Top);
+    store_->WriteInteger(QStringLiteral("Digit"), Settings.Digit);
+    store_->WriteBool(QStringLiteral("Duplicate"), Settings.Duplicate);
+    store_->WriteBool(QStringLiteral("Music"), Settings.Music);
+    store_->WriteBool(QStringLiteral("Sound"), Settings.Sound);
+    store_->WriteBool(QStringLiteral("Logs"), Settings.Logs);
+    store_->WriteBool(QStringLiteral("Option"), Settings.Option);
+}
+
+// At exit the event loop is over: a failure is shown at once, and the program still ends.
+void TfMain::FormDestroy() {
+    if (!storeOpen_) return; // its failure was reported when the window was created
+    try {
+        SaveSettings();
+    } catch (const std::exception& e) {
+        platform::messageDialogs().applicationError(QString::fromUtf8(e.what()));
+    } catch (...) {
+        platform::messageDialogs().applicationError(QStringLiteral("Unknown error."));
+    }
+}
+
+// The stored place, unless no part of the title strip would be on any screen.
+void TfMain::placeWindow() {
+    std::vector<ScreenRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect r = screen->geometry();
+        screens.push_back({r.x(), r.y(), r.width(), r.height()});
+    }
+    const WindowPos at = placeOnScreens(Settings.Left, Settings.Top,
+                                        windowWidth(Settings.Logs, Settings.Option, ExtraWidth),
+                                        kWindowHeight, screens);
+    Settings.Left = at.left;
+    Settings.Top = at.top;
+    move(at.left, at.top);
+}
+
+void TfMain::rgDigitClick() {
+    Settings.Digit = rgDigit->itemIndex() + kMinDigits;
+    if (gameState_.digitCount() == 0 || Settings.Digit == gameState_.digitCount()) return;
+    applyOptionChange(rgDigit);
+}
+
+void TfMain::rgDuplicateClick() {
+    const bool old = Settings.Duplicate;
+    Settings.Duplicate = rgDuplicate->itemIndex() == 0;
+    if (Settings.Duplicate == old) return;
+    applyOptionChange(rgDuplicate);
+}
+
+// A changed option starts a new game at once while nothing is logged; later, only if the
+// player agrees, or else with the next game, the group greyed until then.
+void TfMain::applyOptionChange(platform::TRadioGroup* group) {
+    if (gameState_.log().empty() || platform::messageDialogs().confirm(kOptionChanged)) {
+        StartNewGame();
+        return;
+    }
+    platform::messageDialogs().information(kOptionNextGame);
+    group->setEnabled(false);
+}
+
+void TfMain::rgMusicClick() {
+    Settings.Music = rgMusic->itemIndex() == 0;
+}
+
+void TfMain::rgSoundClick() {
+    Settings.Sound = rgSound->itemIndex() == 0;
 }
 
 void TfMain::FormShow() {
@@ -423,6 +550,8 @@ void TfMain::StartNewGame() {
     }
     ssNumbers->setValue(QStringLiteral("0"));
     ssPlace->setValue(QStringLiteral("0"));
+    rgDuplicate->setEnabled(true); // a deferred option change takes effect now
+    rgDigit->setEnabled(true);
 
     // Rows the finished game wrote; the new game's size comes from its own digit count,
     // which NewGame keeps to 4..6.

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -26,6 +27,7 @@ namespace platform {
 class TBevelPanel;
 class TImage;
 class TRadioGroup;
+class TSettingsStore;
 class TSpeedButton;
 class TStringGrid;
 class UtcClock;
@@ -89,7 +91,14 @@ public:
     void HelpContents1Click();
     void imgAboutClick();
     void FormCreate();
+    void FormDestroy();
     void FormShow();
+    void LoadSettings();
+    void SaveSettings();
+    void rgDigitClick();
+    void rgDuplicateClick();
+    void rgMusicClick();
+    void rgSoundClick();
     void FormResize();
     void mLogsClick();
     void mOptionsClick();
@@ -108,6 +117,10 @@ private:
     void buildGamePanel();
     void buildKeypad();
     void buildDisplays();
+    void openSettingsStore();
+    void writeFirstRunSettings();
+    void placeWindow();
+    void applyOptionChange(platform::TRadioGroup* group);
     void buildSkin();
     void buildLog();
     void buildOptions();
@@ -131,6 +144,8 @@ private:
     TfAbout* about_ = nullptr;
     std::function<void()> terminate_;
 
+    std::unique_ptr<platform::TSettingsStore> store_; // open from FormCreate to the end
+    bool storeOpen_ = false;
     LogOffsets LogPanelOffsets{};
     OptionsOffsets OptionsPanelOffsets{};
     platform::WindowMover* mover_ = nullptr;

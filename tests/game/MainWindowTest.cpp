@@ -5,6 +5,7 @@
 #include "game/uMain.h"
 #include "platform/StdCtrls.h"
 #include "support/Fakes.h"
+#include "support/ScratchConfig.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -91,6 +92,7 @@ protected:
         return shown;
     }
 
+    ScratchConfig config;
     FixedClock clock{kSeed12345};
     FakeDialogs dialogs;
     FakeShell shell;
@@ -503,6 +505,7 @@ protected:
         return window->findChild<TSevenSegment*>(QString::fromLatin1(name))->value();
     }
 
+    ScratchConfig config;
     FixedClock clock;
     FakeDialogs dialogs;
     std::unique_ptr<TfMain> window;

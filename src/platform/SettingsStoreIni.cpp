@@ -1,0 +1,149 @@
+// The settings store as an INI file under the XDG config folder. The key levels map onto the
+// path: the first level is the config folder itself, the second a folder in it, the third the
+// file "<name>.conf", whose [General] section holds the values as decimal integers.
+// QSettings writes the file atomically (a temporary file, then a rename), so a crash leaves
+// the old file or the new one, never half of one.
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringDecoder>
+
+namespace platform {
+
+namespace {
+
+enum Level { kRoot, kConfigFolder, kVendorFolder, kFile };
+
+QString configHome() {
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    // A relative XDG_CONFIG_HOME is to be ignored.
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) return xdg;
+    return QDir::homePath() + QStringLiteral("/.config");
+}
+
+bool isFolder(const QString& path) {
+    return QFileInfo(path).isDir();
+}
+
+// A settings file is text: UTF-8 without control characters other than tabs and line breaks.
+bool isText(const QByteArray& bytes) {
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r') return false;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(bytes);
+    return !utf8.hasError() && !decoded.contains(QChar::ReplacementCharacter);
+}
+
+bool isDamaged(const QString& path, QSettings& settings) {
+    settings.allKeys(); // parses the file
+    if (settings.status() == QSettings::FormatError) return true;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && !isText(file.readAll());
+}
+
+class IniSettingsStore final : public TSettingsStore {
+public:
+    void OpenKey(const QString& key, bool canCreate) override {
+        switch (level_) {
+        case kRoot:
+            openFolder(configHome(), key, canCreate);
+            break;
+        case kConfigFolder:
+            openFolder(path_ + QLatin1Char('/') + key, key, canCreate);
+            break;
+        case kVendorFolder:
+            openFile(path_ + QLatin1Char('/') + key + QStringLiteral(".conf"), key, canCreate);
+            break;
+        case kFile:
+            failCreateKey(key); // the file is the deepest level
+        }
+    }
+
+    bool KeyExists(const QString& key) const override {
+        switch (level_) {
+        case kRoot:
+            return isFolder(configHome());
+        case kConfigFolder:
+            return isFolder(path_ + QLatin1Char('/') + key);
+        case kVendorFolder:
+            return QFileInfo(path_ + QLatin1Char('/') + key + QStringLiteral(".conf")).isFile();
+        case kFile:
+            break;
+        }
+        return false;
+    }
+
+    // A file that cannot be parsed is taken to hold the values, which cannot be read.
+    bool ValueExists(const QString& name) const override {
+        if (!settings_) return false;
+        return damaged_ || settings_->contains(name);
+    }
+
+    std::int32_t ReadInteger(const QString& name) const override {
+        if (!settings_) failGetData(name);
+        if (damaged_) failDataType(name);
+        if (!settings_->contains(name)) failGetData(name);
+        const QVariant stored = settings_->value(name);
+        std::int32_t value = 0;
+        if (stored.typeId() != QMetaType::QString || !parseStoredInteger(stored.toString(), value))
+            failDataType(name);
+        return value;
+    }
+
+    void WriteInteger(const QString& name, std::int32_t value) override {
+        if (!settings_) failSetData(name);
+        if (damaged_) setDamagedFileAside(name);
+        settings_->setValue(name, QString::number(value));
+        settings_->sync(); // at once, as a registry write
+        if (settings_->status() == QSettings::AccessError) failSetData(name);
+    }
+
+private:
+    void openFolder(const QString& path, const QString& key, bool canCreate) {
+        if (!isFolder(path) && (!canCreate || !QDir().mkpath(path) || !isFolder(path)))
+            failCreateKey(key);
+        path_ = path;
+        level_ = static_cast<Level>(level_ + 1);
+    }
+
+    void openFile(const QString& path, const QString& key, bool canCreate) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile()) failCreateKey(key);
+        if (!info.exists()) {
+            QFile created(path);
+            if (!canCreate || !created.open(QIODevice::WriteOnly)) failCreateKey(key);
+        }
+        path_ = path;
+        level_ = kFile;
+        settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        damaged_ = isDamaged(path, *settings_);
+    }
+
+    // The first write over a damaged file keeps it as "<file>.damaged" and starts afresh.
+    void setDamagedFileAside(const QString& name) {
+        const QString aside = path_ + QStringLiteral(".damaged");
+        settings_.reset();
+        QFile::remove(aside);
+        if (!QFile::rename(path_, aside)) failSetData(name);
+        settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+        damaged_ = false;
+    }
+
+    Level level_ = kRoot;
+    QString path_;
+    std::unique_ptr<QSettings> settings_;
+    bool damaged_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<TSettingsStore> createSettingsStore() {
+    return std::make_unique<IniSettingsStore>();
+}
+
+} // namespace platform
