@@ -6,6 +6,7 @@
 #include "controls/TransBtn.h"
 #include "game/WindowPlacement.h"
 #include "platform/Application.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
@@ -16,12 +17,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace game {
 
@@ -79,10 +82,17 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, platform::TColo
 TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , gameState_(clock)
-    , terminate_([] { QCoreApplication::quit(); }) {
+    , terminate_([] { QCoreApplication::quit(); })
+    , tick_(platform::tickCount) {
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(QStringLiteral("Brainlock Game"));
     setFont(platform::uiFont());
+    openMediaPlayers();
+    tPlay = new QTimer(this);
+    tPlay->setObjectName(QStringLiteral("tPlay"));
+    tPlay->setSingleShot(true);
+    tPlay->setTimerType(Qt::PreciseTimer); // a coarse timer may be seconds out over 152 s
+    connectHandler(tPlay, &QTimer::timeout, this, &TfMain::tPlayTimer);
     mover_ = new platform::WindowMover(this, [this](QPoint at) {
         Settings.Left = at.x();
         Settings.Top = at.y();
@@ -400,6 +410,32 @@ void TfMain::buildInfoDialog() {
     pInfoDlg->setFont(platform::pixelFont(platform::kSansFamily, 16, true));
 }
 
+// Each player opens its file while the window is built; a file that cannot be opened stops
+// the window from being built at all.
+void TfMain::openMediaPlayers() {
+    mpSound.Open(QStringLiteral("click.wav"));
+    mpClear.Open(QStringLiteral("clear.wav"));
+    mpWin.Open(QStringLiteral("win.wav"));
+    mpLose.Open(QStringLiteral("lose.wav"));
+    mpMusic.Open(QStringLiteral("cheers.mid"));
+}
+
+const platform::TMediaPlayer& TfMain::player(Player which) const {
+    switch (which) {
+    case Player::Sound:
+        return mpSound;
+    case Player::Clear:
+        return mpClear;
+    case Player::Win:
+        return mpWin;
+    case Player::Lose:
+        return mpLose;
+    case Player::Music:
+        break;
+    }
+    return mpMusic;
+}
+
 void TfMain::attachPopup(QWidget* widget) {
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget, &QWidget::customContextMenuRequested, this, [this, widget](const QPoint& at) {
@@ -523,8 +559,19 @@ void TfMain::applyOptionChange(platform::TRadioGroup* group) {
     group->setEnabled(false);
 }
 
+// Music-off time does not count toward the restart.
 void TfMain::rgMusicClick() {
-    Settings.Music = rgMusic->itemIndex() == 0;
+    const bool on = rgMusic->itemIndex() == 0;
+    if (on == Settings.Music) return;
+    Settings.Music = on;
+    if (on) {
+        musicClock_.switchedOn(tick_());
+        mpMusic.Resume();
+    } else {
+        musicClock_.switchedOff(tick_());
+        mpMusic.Pause();
+    }
+    armMusicTimer();
 }
 
 void TfMain::rgSoundClick() {
@@ -533,6 +580,35 @@ void TfMain::rgSoundClick() {
 
 void TfMain::FormShow() {
     StartNewGame();
+    if (Settings.Music) {
+        mpMusic.Play();
+        musicClock_.started(tick_());
+        armMusicTimer();
+    }
+}
+
+// The timer's ticks lie on a 10 ms grid from the last StartNewGame; it wakes only on the
+// first of them at which the music can be due.
+void TfMain::armMusicTimer() {
+    if (!tPlayRunning_) return;
+    const std::uint32_t now = tick_();
+    const std::optional<std::uint32_t> due =
+        musicClock_.nextActingTick(tPlayOrigin_, now, Settings.Music);
+    if (!due) {
+        tPlay->stop();
+        return;
+    }
+    tPlay->start(static_cast<int>(*due - now));
+}
+
+// The test is made again here: the timer may have been armed for a moment that has moved.
+void TfMain::tPlayTimer() {
+    const std::uint32_t now = tick_();
+    if (musicClock_.restartDue(now, Settings.Music)) {
+        mpMusic.Play(); // a piece that has ended starts from the beginning
+        musicClock_.restarted(now);
+    }
+    armMusicTimer();
 }
 
 void TfMain::showEvent(QShowEvent* event) {
@@ -544,6 +620,9 @@ void TfMain::showEvent(QShowEvent* event) {
 }
 
 void TfMain::StartNewGame() {
+    tPlayRunning_ = true; // the timer's interval starts anew
+    tPlayOrigin_ = tick_();
+    armMusicTimer();
     for (TSevenSegment* display : ssNum) {
         display->hide();
         display->setValue(QStringLiteral("0"));
@@ -780,8 +859,22 @@ QString TfMain::secretText() const {
     return QString::fromStdString(gameState_.secret());
 }
 
-// Sound arrives with the media players; the calls stand where the sounds belong.
-void TfMain::PlaySoundByName(const QString&) {}
+// Effects sound alongside each other; one already playing goes on.
+void TfMain::PlaySoundByName(const QString& fileName) {
+    if (!Settings.Sound) return;
+    const QString name = QLocale::system().toLower(fileName);
+    const std::pair<QLatin1StringView, platform::TMediaPlayer*> players[] = {
+        {QLatin1StringView("click.wav"), &mpSound},
+        {QLatin1StringView("win.wav"), &mpWin},
+        {QLatin1StringView("lose.wav"), &mpLose},
+        {QLatin1StringView("clear.wav"), &mpClear}};
+    for (const auto& [file, player] : players) {
+        if (name == file) {
+            player->Play();
+            return;
+        }
+    }
+}
 
 void TfMain::tbCloseMainClick() {
     if (platform::messageDialogs().confirm(kExitQuestion)) terminate_();

@@ -5,8 +5,10 @@
 #pragma once
 
 #include "game/GameState.h"
+#include "game/MusicClock.h"
 #include "game/PanelLayout.h"
 #include "game/Settings.h"
+#include "platform/MediaPlayer.h"
 
 #include <QWidget>
 #include <array>
@@ -17,6 +19,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 namespace controls {
 class TProInfoDialog;
@@ -99,6 +102,14 @@ public:
     void rgDuplicateClick();
     void rgMusicClick();
     void rgSoundClick();
+    void tPlayTimer();
+
+    // The tick count the music timing reads; tests give their own.
+    void setTickSource(std::function<std::uint32_t()> source) { tick_ = std::move(source); }
+    const MusicClock& musicClock() const { return musicClock_; }
+    enum class Player { Sound, Clear, Win, Lose, Music };
+    const platform::TMediaPlayer& player(Player which) const;
+    QTimer* musicTimer() const { return tPlay; }
     void FormResize();
     void mLogsClick();
     void mOptionsClick();
@@ -117,6 +128,8 @@ private:
     void buildGamePanel();
     void buildKeypad();
     void buildDisplays();
+    void openMediaPlayers();
+    void armMusicTimer();
     void openSettingsStore();
     void writeFirstRunSettings();
     void placeWindow();
@@ -144,6 +157,16 @@ private:
     TfAbout* about_ = nullptr;
     std::function<void()> terminate_;
 
+    platform::TMediaPlayer mpSound; // "click.wav"
+    platform::TMediaPlayer mpClear;
+    platform::TMediaPlayer mpWin;
+    platform::TMediaPlayer mpLose;
+    platform::TMediaPlayer mpMusic; // "cheers.mid"
+    QTimer* tPlay = nullptr;
+    bool tPlayRunning_ = false; // from the first StartNewGame on
+    std::uint32_t tPlayOrigin_ = 0;
+    MusicClock musicClock_;
+    std::function<std::uint32_t()> tick_;
     std::unique_ptr<platform::TSettingsStore> store_; // open from FormCreate to the end
     bool storeOpen_ = false;
     LogOffsets LogPanelOffsets{};

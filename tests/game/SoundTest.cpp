@@ -1,0 +1,178 @@
+#include "game/uMain.h"
+#include "platform/MediaPlayer.h"
+#include "platform/StdCtrls.h"
+#include "support/Fakes.h"
+#include "support/ScratchConfig.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using game::TfMain;
+using platform::EMCIDeviceError;
+using platform::TMediaPlayer;
+using Mode = TMediaPlayer::Mode;
+using namespace testing_support;
+
+namespace {
+
+std::string openFailure(const QString& fileName) {
+    TMediaPlayer player;
+    try {
+        player.Open(fileName);
+    } catch (const EMCIDeviceError& e) {
+        return e.what();
+    }
+    return {};
+}
+
+} // namespace
+
+// On SDL's silent output, which plays in real time: "win.wav" lasts 1.6 s.
+TEST(MediaPlayer, PlayLetsAClipGoOnAndStartsAFinishedOneAgain) {
+    TMediaPlayer player;
+    EXPECT_THROW(player.Play(), EMCIDeviceError); // "No MCI device open"
+    player.Open(QStringLiteral("win.wav"));
+    EXPECT_EQ(player.mode(), Mode::Stopped);
+    player.Play();
+    EXPECT_EQ(player.mode(), Mode::Playing);
+    QTest::qWait(1000);
+    player.Play(); // still playing: it goes on, not from the start
+    QTest::qWait(900);
+    EXPECT_EQ(player.mode(), Mode::Stopped); // a restart would still be playing
+    player.Play();
+    EXPECT_EQ(player.mode(), Mode::Playing);
+
+    player.Pause();
+    EXPECT_EQ(player.mode(), Mode::Paused);
+    player.Pause(); // a second pause resumes
+    EXPECT_EQ(player.mode(), Mode::Playing);
+    player.Pause();
+    player.Resume();
+    EXPECT_EQ(player.mode(), Mode::Playing);
+    EXPECT_TRUE(player.lastError().isEmpty());
+    player.Close();
+    EXPECT_EQ(player.mode(), Mode::NotReady);
+}
+
+TEST(MediaPlayer, AFileThatCannotBeOpenedSaysWhy) {
+    QTemporaryDir dir;
+    const QString notAudio = dir.filePath(QStringLiteral("notes.wav"));
+    QFile file(notAudio);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("these are words, not sound");
+    file.close();
+    EXPECT_NE(openFailure(notAudio).find("notes.wav: "), std::string::npos);
+    const std::string missing = openFailure(QStringLiteral("missing.wav"));
+    EXPECT_NE(missing.find("missing.wav"), std::string::npos) << missing;
+    EXPECT_NE(missing.find("Couldn't open"), std::string::npos) << missing;
+}
+
+namespace {
+
+class Sound : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<TfMain>(clock);
+        window->setTickSource([this] { return tick; });
+        window->show();
+    }
+    Mode mode(TfMain::Player which) const { return window->player(which).mode(); }
+    std::vector<Mode> effects() const {
+        return {mode(TfMain::Player::Sound), mode(TfMain::Player::Clear), mode(TfMain::Player::Win),
+                mode(TfMain::Player::Lose)};
+    }
+    void press(const char* name) {
+        window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    }
+
+    ScratchConfig config;
+    FixedClock clock{kSeed12345};
+    FakeDialogs dialogs;
+    std::uint32_t tick = 5000;
+    std::unique_ptr<TfMain> window;
+};
+
+const std::vector<Mode> kQuiet(4, Mode::Stopped);
+
+} // namespace
+
+TEST_F(Sound, EachNameSoundsItsOwnEffectWhileSoundIsOn) {
+    window->PlaySoundByName(QStringLiteral("unknown.wav"));
+    EXPECT_EQ(effects(), kQuiet);
+    window->PlaySoundByName(QStringLiteral("CLICK.WAV"));
+    EXPECT_EQ(mode(TfMain::Player::Sound), Mode::Playing);
+    window->PlaySoundByName(QStringLiteral("lose.wav"));
+    window->PlaySoundByName(QStringLiteral("Win.wav"));
+    EXPECT_EQ(mode(TfMain::Player::Lose), Mode::Playing); // effects sound together
+    EXPECT_EQ(mode(TfMain::Player::Win), Mode::Playing);
+    EXPECT_EQ(mode(TfMain::Player::Clear), Mode::Stopped);
+
+    window->findChild<platform::TRadioGroup*>(QStringLiteral("rgSound"))->setItemIndex(1);
+    EXPECT_FALSE(window->Settings.Sound);
+    EXPECT_EQ(mode(TfMain::Player::Win), Mode::Playing); // a sound already playing finishes
+    QTest::qWait(150);
+    window->PlaySoundByName(QStringLiteral("clear.wav"));
+    window->PlaySoundByName(QStringLiteral("click.wav"));
+    EXPECT_EQ(mode(TfMain::Player::Clear), Mode::Stopped);
+    EXPECT_EQ(mode(TfMain::Player::Sound), Mode::Stopped);
+}
+
+TEST_F(Sound, ARefusedDigitStillClicks) {
+    for (const char* key : {"sb1", "sb2", "sb3", "sb4"})
+        press(key);
+    QTest::qWait(150); // the last click has ended
+    press("sb5");      // the entry is full
+    EXPECT_EQ(mode(TfMain::Player::Sound), Mode::Playing);
+    EXPECT_EQ(dialogs.shown.size(), 1);
+}
+
+TEST_F(Sound, TheMusicStartsAtTheFirstShowAndComesBackEvery152Seconds) {
+    EXPECT_EQ(mode(TfMain::Player::Music), Mode::Playing);
+    EXPECT_EQ(window->musicClock().musicStartTick, 5000u);
+    QTimer* timer = window->musicTimer();
+    ASSERT_TRUE(timer->isActive());
+    // The grid runs from 5000: the first tick past 5000 + 152 000 is 157 010.
+    EXPECT_NEAR(timer->remainingTime(), 152010, 50);
+
+    tick = 157010;
+    window->tPlayTimer();
+    EXPECT_EQ(window->musicClock().musicStartTick, 157010u);
+
+    auto* music = window->findChild<platform::TRadioGroup*>(QStringLiteral("rgMusic"));
+    tick = 200000;
+    music->setItemIndex(1); // off: paused, and the timer sleeps
+    EXPECT_EQ(mode(TfMain::Player::Music), Mode::Paused);
+    EXPECT_FALSE(timer->isActive());
+    tick = 230000;
+    music->setItemIndex(1); // the selected item again: nothing
+    music->setItemIndex(0);
+    EXPECT_EQ(mode(TfMain::Player::Music), Mode::Playing);
+    EXPECT_EQ(window->musicClock().musicPausedTotal, 30000u);
+    EXPECT_TRUE(timer->isActive());
+}
+
+TEST(SoundFiles, AMissingFileStopsTheWindowFromBeingBuilt) {
+    QTemporaryDir elsewhere;
+    const QString here = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    // The runtime folder is found beside the executable; a "click.wav" of words comes first.
+    QFile file(QStringLiteral("click.wav"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a sound");
+    file.close();
+    ScratchConfig config;
+    FixedClock clock;
+    std::string failure;
+    try {
+        TfMain window(clock);
+    } catch (const EMCIDeviceError& e) {
+        failure = e.what();
+    }
+    QDir::setCurrent(here);
+    EXPECT_EQ(failure.rfind("click.wav: ", 0), 0u) << failure;
+}

@@ -1,0 +1,74 @@
+// Plays a sound file through the game's own media player into SDL's disk output and reports
+// the level of what came out: a file that decodes but sounds silent, or that clips, fails.
+// Usage: render_audio FILE [SECONDS [KEEP]]   (prints "FILE: N s sounding, peak P, rms R";
+// KEEP names a file to keep the raw 16-bit stereo 44.1 kHz output in, for listening)
+#include "platform/MediaPlayer.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <SDL.h>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: render_audio FILE [SECONDS]\n");
+        return 2;
+    }
+    QCoreApplication app(argc, argv);
+    QTemporaryDir scratch;
+    const QString output =
+        argc > 3 ? QString::fromLocal8Bit(argv[3]) : scratch.filePath(QStringLiteral("out.raw"));
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output));
+    // A WAV renders as fast as it can; MIDI is played by FluidSynth's own clock, in real time.
+    const bool midi = QString::fromLocal8Bit(argv[1]).endsWith(QLatin1String(".mid"));
+    if (!midi) qputenv("SDL_DISKAUDIODELAY", "0");
+    const double limit = argc > 2 ? std::atof(argv[2]) : 30.0;
+    constexpr int kBytesPerSecond = 44100 * 2 * 2; // 16-bit stereo
+
+    platform::TMediaPlayer player;
+    try {
+        player.Open(QString::fromLocal8Bit(argv[1]));
+        player.Play();
+        // Plays until the clip ends or enough has been rendered.
+        while (player.mode() == platform::TMediaPlayer::Mode::Playing &&
+               QFile(output).size() < static_cast<qint64>(limit * kBytesPerSecond))
+            SDL_Delay(5);
+        player.Close();
+    } catch (const std::exception& e) {
+        std::printf("%s: %s\n", argv[1], e.what());
+        return 1;
+    }
+
+    QFile raw(output);
+    if (!raw.open(QIODevice::ReadOnly)) return 1;
+    const QByteArray bytes = raw.readAll();
+    const auto* samples = reinterpret_cast<const std::int16_t*>(bytes.constData());
+    const qsizetype count = bytes.size() / 2;
+    // The level is taken over the sounding part, from the first to the last sample that is
+    // not zero; the silence the output ran on before and after does not dilute it.
+    qsizetype first = 0;
+    qsizetype last = count;
+    while (first < count && samples[first] == 0)
+        ++first;
+    while (last > first && samples[last - 1] == 0)
+        --last;
+    int peak = 0;
+    double sum = 0;
+    for (qsizetype i = first; i < last; ++i) {
+        peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
+        sum += static_cast<double>(samples[i]) * samples[i];
+    }
+    const double rms =
+        last > first ? std::sqrt(sum / static_cast<double>(last - first)) / 32768.0 : 0.0;
+    std::printf("%s: %.2f s sounding, peak %.3f, rms %.4f\n", argv[1],
+                static_cast<double>(last - first) * 2 / kBytesPerSecond, peak / 32768.0, rms);
+    const bool silent = rms < 0.005;
+    const bool clipped = peak >= 32767;
+    if (silent) std::printf("FAIL: silent\n");
+    if (clipped) std::printf("FAIL: clipped\n");
+    return silent || clipped ? 1 : 0;
+}
