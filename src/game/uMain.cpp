@@ -48,6 +48,7 @@ constexpr int kCloseMainLeft = 163;
 constexpr int kMainBodyWidth = 127; // four digits; ExtraWidth adds to it
 constexpr int kMainRightLeft = 153;
 constexpr int kSkinTop = 2;
+constexpr int kAudioStartAtTheLatest = 500; // ms after the first show
 constexpr int kSkinHeight = 300;
 constexpr int kSideStripWidth = 23;
 constexpr int kSideBodyWidth = 99;
@@ -214,6 +215,10 @@ void TfMain::makeDraggable(QWidget* widget) {
 // children (a label that lets presses through) is not a press on the panel.
 bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::Paint && watched == Panel1 && !audioStarted_) {
+        audioStarted_ = true; // the window is on screen: the sounds may load now
+        QTimer::singleShot(0, this, [] { platform::startAudio(); });
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint at = mouse->position().toPoint();
@@ -420,7 +425,7 @@ void TfMain::openMediaPlayers() {
     mpMusic.Open(QStringLiteral("cheers.mid"));
 }
 
-const platform::TMediaPlayer& TfMain::player(Player which) const {
+platform::TMediaPlayer& TfMain::player(Player which) {
     switch (which) {
     case Player::Sound:
         return mpSound;
@@ -579,6 +584,8 @@ void TfMain::rgSoundClick() {
 }
 
 void TfMain::FormShow() {
+    // The sounds load once the window has painted, or after a moment if it never does.
+    QTimer::singleShot(kAudioStartAtTheLatest, this, [] { platform::startAudio(); });
     StartNewGame();
     if (Settings.Music) {
         mpMusic.Play();

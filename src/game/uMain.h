@@ -108,7 +108,7 @@ public:
     void setTickSource(std::function<std::uint32_t()> source) { tick_ = std::move(source); }
     const MusicClock& musicClock() const { return musicClock_; }
     enum class Player { Sound, Clear, Win, Lose, Music };
-    const platform::TMediaPlayer& player(Player which) const;
+    platform::TMediaPlayer& player(Player which);
     QTimer* musicTimer() const { return tPlay; }
     void FormResize();
     void mLogsClick();
@@ -164,6 +164,7 @@ private:
     platform::TMediaPlayer mpMusic; // "cheers.mid"
     QTimer* tPlay = nullptr;
     bool tPlayRunning_ = false; // from the first StartNewGame on
+    bool audioStarted_ = false;
     std::uint32_t tPlayOrigin_ = 0;
     MusicClock musicClock_;
     std::function<std::uint32_t()> tick_;

@@ -8,7 +8,11 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <cstdio>
-#include <vector>
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+#include <utility>
 
 namespace platform {
 
@@ -18,7 +22,16 @@ constexpr int kFrequency = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kChunkSize = 2048; // samples per mix: about 46 ms
 
-// The one audio output of the process, shared by every player.
+// The audio work yields the processor to the window coming up (and to the X server).
+void yieldToTheWindow() {
+#ifdef __linux__
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+#endif
+}
+
+// The one audio output of the process, shared by every player. Its slow work (opening the
+// device, loading files into the mixer) runs on worker threads one task after another, in
+// the order asked; everything else runs on the user-interface thread.
 class AudioOutput {
 public:
     static AudioOutput& acquire() {
@@ -34,13 +47,29 @@ public:
     }
     static AudioOutput* current() { return current_; }
 
+    // Runs `task` after every task asked for before it.
+    template <class Task> auto then(Task task) {
+        std::shared_future<void> before = last_;
+        auto result = std::async(std::launch::async, [before, task] {
+                          yieldToTheWindow();
+                          if (before.valid()) before.wait();
+                          return task();
+                      }).share();
+        last_ = std::async(std::launch::deferred, [result] { result.wait(); }).share();
+        return result;
+    }
+
     int allocateChannel() {
         const int channel = nextChannel_++;
         if (channel >= Mix_AllocateChannels(-1)) Mix_AllocateChannels(channel + 1);
         return channel;
     }
 
-    bool silent() const { return silent_; }
+    bool silent() {
+        start();
+        opened_.wait();
+        return silent_;
+    }
 
     // Something is about to sound: the device runs.
     void wake() {
@@ -57,19 +86,39 @@ public:
         SDL_PauseAudioDevice(device_, 1);
     }
 
+    // The work starts once the window is on screen (or at once, if asked before).
+    void start() {
+        if (!started_) gate_.set_value();
+        started_ = true;
+    }
+
 private:
     AudioOutput() {
-        if (!open()) {
+        std::shared_future<void> gate = gate_.get_future().share();
+        opened_ = then([this, gate] {
+            gate.wait();
+            open();
+        });
+    }
+
+    ~AudioOutput() {
+        start();
+        if (last_.valid()) last_.wait();
+        Mix_ChannelFinished(nullptr);
+        Mix_HookMusicFinished(nullptr);
+        close();
+    }
+
+    // On the worker.
+    void open() {
+        if (!openDevice()) {
             // No sound card or sound server: the game plays on, silently.
             std::fprintf(stderr, "brainlock: no audio output (%s); playing silently\n",
                          SDL_GetError());
             close();
             SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
             silent_ = true;
-            if (!open())
-                throw EMCIDeviceError(QStringLiteral("The audio output cannot be opened: %1")
-                                          .arg(QString::fromUtf8(SDL_GetError()))
-                                          .toStdString());
+            if (!openDevice()) return; // every player then reports the mixer's error
         }
         Mix_Init(MIX_INIT_MID);
         Mix_AllocateChannels(0);
@@ -79,13 +128,7 @@ private:
         sleepIfIdle();
     }
 
-    ~AudioOutput() {
-        Mix_ChannelFinished(nullptr);
-        Mix_HookMusicFinished(nullptr);
-        close();
-    }
-
-    bool open() {
+    bool openDevice() {
         // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -120,13 +163,13 @@ private:
     static inline AudioOutput* current_ = nullptr;
     int users_ = 0;
     int nextChannel_ = 0;
-    SDL_AudioDeviceID device_ = 0;
+    std::promise<void> gate_;
+    bool started_ = false;
+    std::shared_future<void> opened_;
+    std::shared_future<void> last_;
+    SDL_AudioDeviceID device_ = 0; // written by the opening task, read after it
     bool silent_ = false;
 };
-
-QString mixerError() {
-    return QString::fromUtf8(Mix_GetError());
-}
 
 bool isMidi(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -137,7 +180,30 @@ bool isMidi(const QString& fileName) {
     throw EMCIDeviceError(QStringLiteral("%1: %2").arg(fileName, reason).toStdString());
 }
 
+// Whether the file decodes: a WAV through SDL's decoder, a MIDI file by its header.
+QString decodeError(const QByteArray& path, bool midi) {
+    SDL_RWops* source = SDL_RWFromFile(path.constData(), "rb");
+    if (!source) return QString::fromUtf8(SDL_GetError());
+    if (midi) {
+        char header[4] = {};
+        const bool read = SDL_RWread(source, header, 1, 4) == 4;
+        SDL_RWclose(source);
+        return read && std::equal(header, header + 4, "MThd") ? QString()
+                                                              : QStringLiteral("Not a MIDI file");
+    }
+    SDL_AudioSpec spec;
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(source, 1, &spec, &samples, &length))
+        return QString::fromUtf8(SDL_GetError());
+    SDL_FreeWAV(samples);
+    return {};
+}
+
 } // namespace
+
+TMediaPlayer::TMediaPlayer()
+    : self_(std::make_shared<TMediaPlayer*>(this)) {}
 
 TMediaPlayer::~TMediaPlayer() {
     Close();
@@ -145,56 +211,100 @@ TMediaPlayer::~TMediaPlayer() {
 
 void TMediaPlayer::Open(const QString& fileName) {
     Close();
-    AudioOutput& output = AudioOutput::acquire();
-    fileName_ = fileName;
     const QByteArray path = QFile::encodeName(locateFile(fileName));
-    // Opened first on its own, so a missing or unreadable file says so.
-    SDL_RWops* source = SDL_RWFromFile(path.constData(), "rb");
-    if (!source) {
-        const QString reason = QString::fromUtf8(SDL_GetError());
-        AudioOutput::release();
-        failOpen(fileName, reason);
-    }
-    if (isMidi(fileName)) {
-        music_ = Mix_LoadMUS_RW(source, 1);
-    } else {
-        chunk_ = Mix_LoadWAV_RW(source, 1);
-        if (chunk_) channel_ = output.allocateChannel();
-    }
-    if (!chunk_ && !music_) {
-        const QString reason = mixerError();
-        AudioOutput::release();
-        failOpen(fileName, reason);
-    }
+    const bool midi = isMidi(fileName);
+    if (const QString error = decodeError(path, midi); !error.isEmpty()) failOpen(fileName, error);
+
+    fileName_ = fileName;
+    open_ = true;
+    AudioOutput& output = AudioOutput::acquire();
+    std::weak_ptr<TMediaPlayer*> player = self_;
+    loading_ = output.then([path, midi, player] {
+        Loaded loaded;
+        if (midi)
+            loaded.music = Mix_LoadMUS(path.constData());
+        else
+            loaded.chunk = Mix_LoadWAV(path.constData());
+        if (!loaded.music && !loaded.chunk) loaded.error = QString::fromUtf8(Mix_GetError());
+        // Tells the player, on its own thread, that it is ready.
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                app,
+                [player] {
+                    if (const auto alive = player.lock()) (*alive)->takeLoaded();
+                },
+                Qt::QueuedConnection);
+        return loaded;
+    });
+}
+
+bool TMediaPlayer::ready() const {
+    return loaded_ || (loading_.valid() &&
+                       loading_.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+}
+
+void TMediaPlayer::takeLoaded() {
+    if (loaded_ || !loading_.valid()) return;
+    startAudio(); // a caller that waits must not wait for the window
+    const Loaded loaded = loading_.get();
+    loaded_ = true;
+    chunk_ = loaded.chunk;
+    music_ = loaded.music;
+    lastError_ = loaded.error;
+    if (chunk_) channel_ = AudioOutput::current()->allocateChannel();
+    const Pending pending = std::exchange(pending_, Pending::None);
+    if (pending != Pending::None) Play();
+    if (pending == Pending::Paused) Pause();
 }
 
 void TMediaPlayer::Close() {
-    if (!chunk_ && !music_) return;
+    if (!open_) return;
+    takeLoaded(); // waits for the worker
     if (music_) {
         Mix_HaltMusic();
         Mix_FreeMusic(music_);
-        music_ = nullptr;
     }
     if (chunk_) {
         Mix_HaltChannel(channel_);
         Mix_FreeChunk(chunk_);
-        chunk_ = nullptr;
-        channel_ = -1;
     }
+    music_ = nullptr;
+    chunk_ = nullptr;
+    channel_ = -1;
+    loading_ = {};
+    loaded_ = false;
+    pending_ = Pending::None;
+    open_ = false;
     AudioOutput::release();
 }
 
 void TMediaPlayer::requireOpen() const {
-    if (!chunk_ && !music_) throw EMCIDeviceError("No MCI device open");
+    if (!open_) throw EMCIDeviceError("No MCI device open");
 }
 
-TMediaPlayer::Mode TMediaPlayer::mode() const {
-    if (isMusic()) {
+TMediaPlayer::Mode TMediaPlayer::mode() {
+    if (!open_) return Mode::NotReady;
+    if (!ready()) {
+        switch (pending_) {
+        case Pending::Play:
+            return Mode::Playing;
+        case Pending::Paused:
+            return Mode::Paused;
+        case Pending::None:
+            break;
+        }
+        return Mode::Stopped;
+    }
+    takeLoaded();
+    return mixerMode();
+}
+
+TMediaPlayer::Mode TMediaPlayer::mixerMode() const {
+    if (music_) {
         if (!Mix_PlayingMusic()) return Mode::Stopped;
         return Mix_PausedMusic() ? Mode::Paused : Mode::Playing;
     }
-    if (!chunk_) return Mode::NotReady;
-    if (!Mix_Playing(channel_)) return Mode::Stopped;
+    if (!chunk_ || !Mix_Playing(channel_)) return Mode::Stopped;
     return Mix_Paused(channel_) ? Mode::Paused : Mode::Playing;
 }
 
@@ -202,7 +312,13 @@ TMediaPlayer::Mode TMediaPlayer::mode() const {
 // again from the beginning.
 void TMediaPlayer::Play() {
     requireOpen();
-    const Mode now = mode();
+    if (!ready()) {
+        pending_ = Pending::Play;
+        return;
+    }
+    takeLoaded();
+    if (!chunk_ && !music_) return; // the load failed: its error is recorded
+    const Mode now = mixerMode();
     if (now == Mode::Playing) return;
     AudioOutput::current()->wake();
     if (now == Mode::Paused) {
@@ -214,14 +330,22 @@ void TMediaPlayer::Play() {
     }
     const int result = isMusic() ? Mix_PlayMusic(music_, 0) : Mix_PlayChannel(channel_, chunk_, 0);
     if (result < 0) {
-        lastError_ = mixerError();
+        lastError_ = QString::fromUtf8(Mix_GetError());
         AudioOutput::current()->sleepIfIdle();
     }
 }
 
 void TMediaPlayer::Pause() {
     requireOpen();
-    switch (mode()) {
+    if (!ready()) {
+        if (pending_ == Pending::Play)
+            pending_ = Pending::Paused;
+        else if (pending_ == Pending::Paused)
+            pending_ = Pending::Play;
+        return;
+    }
+    takeLoaded();
+    switch (mixerMode()) {
     case Mode::Playing:
         if (isMusic())
             Mix_PauseMusic();
@@ -239,12 +363,15 @@ void TMediaPlayer::Pause() {
 
 // A device that is not paused refuses to resume: it plays instead.
 void TMediaPlayer::Resume() {
-    requireOpen();
     Play();
 }
 
+void startAudio() {
+    if (AudioOutput* output = AudioOutput::current()) output->start();
+}
+
 bool audioIsSilent() {
-    const AudioOutput* output = AudioOutput::current();
+    AudioOutput* output = AudioOutput::current();
     return output && output->silent();
 }
 

@@ -12,12 +12,16 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  [ -s "$work/stderr" ] && { echo "the game's standard error:"; cat "$work/stderr"; }
+  exit 1
+}
 
 # Starts the game with its settings in a folder of this test's own.
 start_game() {
   export XDG_CONFIG_HOME="$work/config"
-  (cd "$RUNTIME" && exec ./brainlock) &
+  (cd "$RUNTIME" && exec ./brainlock) 2>>"$work/stderr" &
   pid=$!
   wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brainlock Game$' | head -n 1) ||
     fail "the main window did not appear"

@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
     platform::TMediaPlayer player;
     try {
         player.Open(QString::fromLocal8Bit(argv[1]));
+        platform::startAudio();
         player.Play();
         // Plays until the clip ends or enough has been rendered.
         while (player.mode() == platform::TMediaPlayer::Mode::Playing &&
