@@ -88,7 +88,10 @@ void TProCustomLabel::setColor(TColor value) {
 }
 
 void TProCustomLabel::setFontColor(TColor value) {
-    assign(fontColor_, value);
+    if (fontColor_ == value) return;
+    fontColor_ = value;
+    update();
+    FontChanged();
 }
 
 void TProCustomLabel::setAngle(int value) {
@@ -261,7 +264,11 @@ void TProCustomLabel::leaveEvent(QEvent* event) {
 
 void TProCustomLabel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) adjustBounds();
+    if (event->type() == QEvent::FontChange) {
+        adjustBounds();
+        update();
+        FontChanged();
+    }
 }
 
 // The accelerator of the caption gives the focus to FocusControl.

@@ -80,6 +80,8 @@ protected:
     // Fire OnMouseEnter and OnMouseLeave; derived labels add to them.
     virtual void MouseEnter();
     virtual void MouseLeave();
+    // After a change of the font or its colour, and the label's own handling of it.
+    virtual void FontChanged() {}
 
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

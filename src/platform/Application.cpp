@@ -33,6 +33,7 @@ void postApplicationError(const QString& message) {
 
 } // namespace platform
 
+#include "platform/Cursors.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ void initApplication(QApplication& app, const QString& title) {
     }
     installFontSubstitutes();
     app.setFont(uiFont());
+    registerCursors(); // before any window is built
 }
 
 } // namespace platform

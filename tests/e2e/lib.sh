@@ -25,6 +25,7 @@ start_game() {
   pid=$!
   wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brainlock Game$' | head -n 1) ||
     fail "the main window did not appear"
+  sleep 0.5 # its first paint, before it is clicked
   geometry
 }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }

@@ -1,0 +1,70 @@
+#include "about/uAbout.h"
+#include "controls/Banner.h"
+#include "support/Fakes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+// Shows the about box modally, runs `meanwhile` on it, then lets it close.
+void showAbout(TfAbout& about, std::function<void()> meanwhile) {
+    QTimer::singleShot(0, [&about, meanwhile] {
+        meanwhile();
+        if (about.isVisible()) about.findChild<QAbstractButton*>("bbClose")->click();
+    });
+    about.showModal();
+}
+
+} // namespace
+
+TEST(About, CreditsEnterFromBelowAndGoOnAcrossShowings) {
+    FakeShell shell;
+    TfAbout about;
+    controls::TBanner* banner = about.banner();
+    EXPECT_FALSE(banner->enabled()); // rendered but not started while hidden
+    ASSERT_TRUE(banner->bitmap());
+    EXPECT_EQ(banner->lines().size(), 26);
+
+    std::uint16_t firstShowing = 0;
+    showAbout(about, [&] {
+        EXPECT_TRUE(banner->enabled());
+        EXPECT_EQ(banner->scrollPosition(), 0);
+        // Nothing shows yet: the credits stand just below the bottom edge.
+        const QImage frame = banner->composeFrame();
+        EXPECT_EQ(frame.pixelColor(120, 190), QColor(Qt::black));
+        QTest::qWait(400);
+        firstShowing = banner->scrollPosition();
+    });
+    EXPECT_GE(firstShowing, 12);
+    EXPECT_FALSE(about.isVisible());
+
+    QTest::qWait(400); // hidden: no ticks, but the time counts
+    showAbout(about, [&] { EXPECT_GT(banner->scrollPosition(), firstShowing + 12); });
+}
+
+TEST(About, EnterClosesEscapeDoesNotAndThePictureOpensTheHomePage) {
+    FakeShell shell;
+    TfAbout about;
+    bool stillOpenAfterEscape = false;
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(&about, Qt::Key_Escape);
+        stillOpenAfterEscape = about.isVisible();
+        QTest::mouseClick(about.findChild<QWidget*>("Image1"), Qt::LeftButton);
+        about.findChild<QAbstractButton*>("bbReadme")->click();
+        QWidget* focused = about.focusWidget();
+        ASSERT_EQ(focused, about.findChild<QWidget*>("bbClose")); // "&Close" has the focus
+        QTest::keyClick(focused, Qt::Key_Return);
+    });
+    about.showModal();
+    EXPECT_TRUE(stillOpenAfterEscape);
+    EXPECT_FALSE(about.isVisible());
+    ASSERT_EQ(shell.opened.size(), 2u);
+    EXPECT_EQ(shell.opened[0], QUrl(TfAbout::kHomePage));
+    EXPECT_TRUE(shell.opened[1].toLocalFile().endsWith(QStringLiteral("readme.txt")));
+}

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The about box on a real X server: the picture of the main window opens it at its place and
+# size; its credits scroll, so two screenshots a second apart differ inside the banner and
+# nowhere else; "Close" hides it.
+# Usage: about_e2e.sh RUNTIME_DIR    (needs DISPLAY; exits 77 to skip without one)
+set -euo pipefail
+RUNTIME=$1
+. "$(dirname "$0")/lib.sh"
+
+start_game
+click 143 262 # the padlock picture
+about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Brainlock Game$' | head -n 1) ||
+  fail "the picture opened no window captioned \"About Brainlock Game\""
+eval "$(xdotool getwindowgeometry --shell "$about" | sed 's/^/ABOUT_/')"
+[ "${ABOUT_WIDTH}x${ABOUT_HEIGHT}@$ABOUT_X,$ABOUT_Y" = "308x261@271,172" ] ||
+  fail "the about box is ${ABOUT_WIDTH}x${ABOUT_HEIGHT} at $ABOUT_X,$ABOUT_Y, expected 308x261 at 271,172"
+
+xdotool mousemove 5 5 # the pointer away from the box
+sleep 1.5             # the credits have come in from below
+import -window "$about" "$work/one.png"
+sleep 1
+import -window "$about" "$work/two.png"
+# Differing pixels inside the banner (48, 16, 241 x 193) and outside it.
+inside=$(compare -metric AE -extract 241x193+48+16 "$work/one.png" "$work/two.png" null: 2>&1 || true)
+convert "$work/one.png" -fill black -draw "rectangle 48,16 288,208" "$work/one-rest.png"
+convert "$work/two.png" -fill black -draw "rectangle 48,16 288,208" "$work/two-rest.png"
+outside=$(compare -metric AE "$work/one-rest.png" "$work/two-rest.png" null: 2>&1 || true)
+[ "${inside%.*}" -gt 100 ] || fail "the credits did not move ($inside pixels changed in the banner)"
+[ "${outside%.*}" -eq 0 ] || fail "$outside pixels changed outside the banner"
+echo "about box at 271,172, 308x261; a second of credits changed $inside pixels, all in the banner"
+
+xdotool windowfocus --sync "$about" key alt+c
+sleep 0.3
+[ -z "$(xdotool search --onlyvisible --name '^About Brainlock Game$')" ] || fail "Close left it open"
+echo "\"Close\" hid the about box"
+exit_game
