@@ -6,7 +6,6 @@
 #include "platform/Shell.h"
 #include "platform/StdCtrls.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -59,8 +58,7 @@ QIcon glyphIcon(const QString& strip) {
 const QString TfAbout::kHomePage = QStringLiteral("http://www.norvane.example/");
 
 TfAbout::TfAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : platform::TDialogWithoutCancel(parent) {
     setObjectName(QStringLiteral("fAbout"));
     setWindowTitle(QStringLiteral("About Brainlock Game"));
     setWindowIcon(QIcon(QStringLiteral(":/images/about.png")));
@@ -133,15 +131,6 @@ void TfAbout::showEvent(QShowEvent* event) {
 // The credits start at the first showing and then simply go on.
 void TfAbout::FormShow() {
     Banner1->setEnabled(true);
-}
-
-// No cancel button: Escape leaves the window open.
-void TfAbout::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TfAbout::bbReadmeClick() {

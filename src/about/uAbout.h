@@ -4,18 +4,15 @@
 // where they were each time it is shown again.
 #pragma once
 
-#include <QDialog>
+#include "platform/StdCtrls.h"
 
 class QPushButton;
 
 namespace controls {
 class TBanner;
 }
-namespace platform {
-class TImage;
-}
 
-class TfAbout : public QDialog {
+class TfAbout : public platform::TDialogWithoutCancel {
     Q_OBJECT
 public:
     explicit TfAbout(QWidget* parent = nullptr);
@@ -34,7 +31,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildBanner();

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QScreen>
 #include <cmath>
 #include <memory>
@@ -80,8 +79,7 @@ TProInfoDialog::TProInfoDialog(QWidget* owner)
     : TProCommonDialog(owner) {}
 
 TInfoForm::TInfoForm()
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : platform::TDialogWithoutCancel(nullptr) {
     setObjectName(QStringLiteral("InfoForm"));
     setWindowTitle(fromUtf8(LoadStr(infoCaptionId(dlEnglish))));
     setFixedSize(kClientSize);
@@ -128,15 +126,6 @@ void TInfoForm::scaleTo(int screenPpi) {
         static_cast<unsigned>(Bevel->y() + Bevel->height() - kImageBounds.height());
     Image->setGeometry(Image->x(), static_cast<int>(top / 2), kImageBounds.width(),
                        kImageBounds.height());
-}
-
-// There is no Cancel button: Escape leaves the window open.
-void TInfoForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TProInfoDialog::Execute() {

@@ -6,16 +6,13 @@
 
 #include "controls/ProConst.h"
 #include "controls/ProCtrlsCore.h"
+#include "platform/StdCtrls.h"
 
 #include <QDialog>
 #include <QFont>
 #include <QObject>
 
 class QFrame;
-
-namespace platform {
-class TImage;
-}
 
 namespace controls {
 
@@ -55,7 +52,7 @@ public:
 };
 
 // The message window, built in code.
-class TInfoForm : public QDialog {
+class TInfoForm : public platform::TDialogWithoutCancel {
     Q_OBJECT
 public:
     TInfoForm();
@@ -69,9 +66,6 @@ public:
     // Scales the client size, every child's edges and the font by screenPpi : 120, then
     // puts the picture back to its natural size beside the scaled frame.
     void scaleTo(int screenPpi);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Design pixels per inch of the info window's layout.

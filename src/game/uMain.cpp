@@ -453,7 +453,7 @@ void TfMain::attachPopup(QWidget* widget) {
 void TfMain::FormCreate() {
     try {
         openSettingsStore();
-        if (!store_->ValueExists(QStringLiteral("Left"))) writeFirstRunSettings();
+        if (!store_->ValueExists(QStringLiteral("Left"))) writeSettings(TSettings{});
         LoadSettings();
     } catch (const std::exception& e) {
         platform::postApplicationError(QString::fromUtf8(e.what()));
@@ -478,18 +478,6 @@ void TfMain::openSettingsStore() {
     storeOpen_ = true;
 }
 
-void TfMain::writeFirstRunSettings() {
-    const TSettings defaults;
-    store_->WriteInteger(QStringLiteral("Left"), defaults.Left);
-    store_->WriteInteger(QStringLiteral("Top"), defaults.Top);
-    store_->WriteInteger(QStringLiteral("Digit"), defaults.Digit);
-    store_->WriteBool(QStringLiteral("Duplicate"), defaults.Duplicate);
-    store_->WriteBool(QStringLiteral("Music"), defaults.Music);
-    store_->WriteBool(QStringLiteral("Sound"), defaults.Sound);
-    store_->WriteBool(QStringLiteral("Logs"), defaults.Logs);
-    store_->WriteBool(QStringLiteral("Option"), defaults.Option);
-}
-
 // Reads in order; a failure leaves the fields after it at their first-run values.
 void TfMain::LoadSettings() {
     Settings.Left = store_->ReadInteger(QStringLiteral("Left"));
@@ -503,14 +491,19 @@ void TfMain::LoadSettings() {
 }
 
 void TfMain::SaveSettings() {
-    store_->WriteInteger(QStringLiteral("Left"), Settings.Left);
-    store_->WriteInteger(QStringLiteral("Top"), Settings.Top);
-    store_->WriteInteger(QStringLiteral("Digit"), Settings.Digit);
-    store_->WriteBool(QStringLiteral("Duplicate"), Settings.Duplicate);
-    store_->WriteBool(QStringLiteral("Music"), Settings.Music);
-    store_->WriteBool(QStringLiteral("Sound"), Settings.Sound);
-    store_->WriteBool(QStringLiteral("Logs"), Settings.Logs);
-    store_->WriteBool(QStringLiteral("Option"), Settings.Option);
+    writeSettings(Settings);
+}
+
+// The eight values in their order; the first run writes the defaults this way.
+void TfMain::writeSettings(const TSettings& values) {
+    store_->WriteInteger(QStringLiteral("Left"), values.Left);
+    store_->WriteInteger(QStringLiteral("Top"), values.Top);
+    store_->WriteInteger(QStringLiteral("Digit"), values.Digit);
+    store_->WriteBool(QStringLiteral("Duplicate"), values.Duplicate);
+    store_->WriteBool(QStringLiteral("Music"), values.Music);
+    store_->WriteBool(QStringLiteral("Sound"), values.Sound);
+    store_->WriteBool(QStringLiteral("Logs"), values.Logs);
+    store_->WriteBool(QStringLiteral("Option"), values.Option);
 }
 
 // At exit the event loop is over: a failure is shown at once, and the program still ends.

@@ -131,7 +131,7 @@ private:
     void openMediaPlayers();
     void armMusicTimer();
     void openSettingsStore();
-    void writeFirstRunSettings();
+    void writeSettings(const TSettings& values);
     void placeWindow();
     void applyOptionChange(platform::TRadioGroup* group);
     void buildSkin();

@@ -191,10 +191,10 @@ QString decodeError(const QByteArray& path, bool midi) {
         return read && std::equal(header, header + 4, "MThd") ? QString()
                                                               : QStringLiteral("Not a MIDI file");
     }
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &samples, &length))
+    if (!SDL_LoadWAV_RW(source, 1, &format, &samples, &length))
         return QString::fromUtf8(SDL_GetError());
     SDL_FreeWAV(samples);
     return {};

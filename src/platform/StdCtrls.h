@@ -4,6 +4,7 @@
 
 #include "platform/Colors.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -37,6 +38,17 @@ protected:
 private:
     bool pressed_ = false;
     bool stretch_ = false;
+};
+
+// A fixed-size dialog window with only a close box and no cancel button: Escape leaves it
+// open; the close box, Alt+F4 and its own buttons close it.
+class TDialogWithoutCancel : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDialogWithoutCancel(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A black panel filling its window, with a one-pixel raised outer and lowered inner bevel.
