@@ -82,16 +82,17 @@ std::string formatGeneral(double value) {
     std::string text = value < 0 ? "-" : "";
     if (exponent >= kExponentFromAbove || exponent < kExponentBelow) {
         text += digits.substr(0, 1);
-        if (digits.size() > 1) text += "." + digits.substr(1);
-        text += "E" + std::to_string(exponent);
+        // Appended piece by piece: GCC 12 misreads "literal" + string (a -Wrestrict false alarm).
+        if (digits.size() > 1) text.append(".").append(digits, 1);
+        text.append("E").append(std::to_string(exponent));
     } else if (exponent < 0) {
-        text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
     } else {
         const auto whole = static_cast<std::size_t>(exponent) + 1;
         if (digits.size() <= whole) {
-            text += digits + std::string(whole - digits.size(), '0');
+            text.append(digits).append(whole - digits.size(), '0');
         } else {
-            text += digits.substr(0, whole) + "." + digits.substr(whole);
+            text.append(digits, 0, whole).append(".").append(digits, whole);
         }
     }
     return text;
@@ -104,7 +105,7 @@ std::string formatWhole(double value, int minDigits) {
     if (std::fabs(whole) < 9.2e18) {
         const auto n = static_cast<long long>(whole);
         std::snprintf(buffer, sizeof buffer, "%.*lld", minDigits, n < 0 ? -n : n);
-        return (n < 0 ? "-" : "") + std::string(buffer);
+        return std::string(n < 0 ? "-" : "").append(buffer);
     }
     std::snprintf(buffer, sizeof buffer, "%.0f", whole);
     return buffer;
