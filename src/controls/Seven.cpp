@@ -49,6 +49,17 @@ template <class T> void TSevenSegment::assign(T& field, const T& value) {
 void TSevenSegment::setValue(const QString& value) {
     errorReported_ = false;
     assign(props_.value, cutValue(value.toStdString(), props_.valueType));
+    updateAccessibleName();
+}
+
+void TSevenSegment::setAccessibleCaption(const QString& caption) {
+    accessibleCaption_ = caption;
+    updateAccessibleName();
+}
+
+void TSevenSegment::updateAccessibleName() {
+    if (!accessibleCaption_.isEmpty())
+        setAccessibleName(accessibleCaption_ + QStringLiteral(": ") + this->value());
 }
 
 void TSevenSegment::setThickness(int value) {

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 
+#include <QAccessibleWidget>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QMenu>
@@ -100,8 +101,43 @@ QImage CreateCheckerBitmap() {
     return checker;
 }
 
+namespace {
+
+// Screen readers see a push button named by its caption that can be pressed.
+class AccessibleTransparentButton final : public QAccessibleWidget {
+public:
+    explicit AccessibleTransparentButton(TTransparentButton* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t != QAccessible::Name || !own.isEmpty()) return own;
+        return QString(button()->caption()).remove(QLatin1Char('&'));
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) platform::guarded([&] { button()->Click(); });
+    }
+
+private:
+    TTransparentButton* button() const { return static_cast<TTransparentButton*>(widget()); }
+};
+
+QAccessibleInterface* accessibleButtonFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("controls::TTransparentButton") && object->isWidgetType())
+        return new AccessibleTransparentButton(static_cast<TTransparentButton*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 TTransparentButton::TTransparentButton(QWidget* parent)
     : QWidget(parent) {
+    static const bool registered = [] {
+        QAccessible::installFactory(accessibleButtonFactory);
+        return true;
+    }();
+    (void)registered;
     // Not opaque: the parent paints beneath first, and the button leaves pixels untouched.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setAutoFillBackground(false);

@@ -103,6 +103,7 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     buildOptions();
     buildMenu();
     buildInfoDialog();
+    nameForScreenReaders();
     platform::setApplicationHelp(kHelpDocument, {{kHelpGuess, QStringLiteral("guess")},
                                                  {kHelpLog, QStringLiteral("log")},
                                                  {kHelpOptions, QStringLiteral("options")}});
@@ -301,6 +302,7 @@ void TfMain::buildKeypad() {
                                 int width, void (TfMain::*handler)()) {
         auto* key = new platform::TSpeedButton(Panel1);
         key->setObjectName(name);
+        key->setAccessibleName(QStringLiteral("Digit ") + caption);
         key->setText(caption);
         key->setFont(platform::uiFont(true));
         key->setGeometry(left, top, width, 23);
@@ -383,6 +385,29 @@ void TfMain::buildOptions() {
     rgDuplicate->OnClick = [this] { rgDuplicateClick(); };
     rgMusic->OnClick = [this] { rgMusicClick(); };
     rgSound->OnClick = [this] { rgSoundClick(); };
+}
+
+// Names and values for screen readers.
+void TfMain::nameForScreenReaders() {
+    sbClear->setAccessibleName(QStringLiteral("Clear"));
+    sbBack->setAccessibleName(QStringLiteral("Delete last digit"));
+    pbGuess->setAccessibleName(QStringLiteral("Guess"));
+    for (std::size_t i = 0; i < ssNum.size(); ++i)
+        ssNum[i]->setAccessibleCaption(QStringLiteral("Guess digit %1").arg(i + 1));
+    ssLeft->setAccessibleCaption(QStringLiteral("Guesses left"));
+    ssNumbers->setAccessibleCaption(QStringLiteral("Correct Number"));
+    ssPlace->setAccessibleCaption(QStringLiteral("Correct Place"));
+    sgLogs->setAccessibleName(QStringLiteral("Tries log"));
+    sgLogs->setAccessibleDescription(QStringLiteral("This game's wrong guesses and their scores: "
+                                                    "correct number / correct place"));
+    rgDigit->setAccessibleName(QStringLiteral("Number of digits"));
+    rgDuplicate->setAccessibleName(QStringLiteral("Repeated digits allowed"));
+    rgMusic->setAccessibleName(QStringLiteral("Music"));
+    rgSound->setAccessibleName(QStringLiteral("Sound effects"));
+    tbCloseMain->setAccessibleName(QStringLiteral("Exit"));
+    tbCloseLog->setAccessibleName(QStringLiteral("Hide tries log"));
+    tbCloseOptions->setAccessibleName(QStringLiteral("Hide options"));
+    imgAbout->setAccessibleName(QStringLiteral("About Brainlock Game"));
 }
 
 void TfMain::buildMenu() {

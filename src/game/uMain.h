@@ -139,6 +139,7 @@ private:
     void buildOptions();
     void buildMenu();
     void buildInfoDialog();
+    void nameForScreenReaders();
     QString secretText() const;
     void attachPopup(QWidget* widget);
     void makeDraggable(QWidget* widget);

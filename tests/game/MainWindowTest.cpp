@@ -8,6 +8,7 @@
 #include "support/ScratchConfig.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
@@ -549,4 +550,32 @@ TEST_F(Announcements, GivingUpRevealsTheSecretAndTheWinCaptionComesBack) {
     for (const char* key : {"sb0", "sb7", "sb1", "sb9", "pbGuess"})
         click(QString::fromLatin1(key));
     EXPECT_EQ(caption, QStringLiteral("You Win !!"));
+}
+
+TEST_F(MainWindow, ControlsCarryNamesAndValuesForScreenReaders) {
+    const auto name = [this](const char* control) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(child(control));
+        return face ? face->text(QAccessible::Name) : QString();
+    };
+    EXPECT_EQ(name("sb7"), QStringLiteral("Digit 7"));
+    EXPECT_EQ(name("sbClear"), QStringLiteral("Clear"));
+    EXPECT_EQ(name("sbBack"), QStringLiteral("Delete last digit"));
+    EXPECT_EQ(name("pbGuess"), QStringLiteral("Guess"));
+    EXPECT_EQ(name("ssLeft"), QStringLiteral("Guesses left: 11"));
+    guess("1234");
+    EXPECT_EQ(name("ssLeft"), QStringLiteral("Guesses left: 10"));
+    EXPECT_EQ(name("ssNumbers"), QStringLiteral("Correct Number: 2"));
+    EXPECT_EQ(name("ssPlace"), QStringLiteral("Correct Place: 1"));
+    type("5");
+    EXPECT_EQ(name("ssNum1"), QStringLiteral("Guess digit 1: 5"));
+    EXPECT_EQ(name("sgLogs"), QStringLiteral("Tries log"));
+    EXPECT_EQ(name("rgDigit"), QStringLiteral("Number of digits"));
+    EXPECT_EQ(name("imgAbout"), QStringLiteral("About Brainlock Game"));
+
+    QAccessibleInterface* close = QAccessible::queryAccessibleInterface(child("tbCloseLog"));
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->role(), QAccessible::Button);
+    EXPECT_EQ(close->text(QAccessible::Name), QStringLiteral("Hide tries log"));
+    close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(child("sgLogs")->isVisible()); // pressed as by the mouse
 }
