@@ -493,6 +493,17 @@ CURSORS = {
 }
 
 
+# The program's icon for desktop menus: the about picture at each size of the hicolor theme,
+# scaled by whole pixels (or every other pixel for 16) so it keeps its pixel-art edges.
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+
+
+def scaled_rows(art, size):
+    rows = rows_of(art)
+    n = len(rows)
+    return [''.join(rows[y * n // size][x * n // size] for x in range(size)) for y in range(size)]
+
+
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else 'resources'
     for name, art in PICTURES.items():
@@ -501,6 +512,11 @@ def main():
         with open(path, 'wb') as out:
             out.write(png_bytes(rows_of(art)))
         print('wrote', path)
+    for size in ICON_SIZES:
+        path = os.path.join(root, f'icons/{size}x{size}/brainlock.png')
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, 'wb') as out:
+            out.write(png_bytes(scaled_rows(ABOUT, size)))
     path = os.path.join(root, 'images/information.png')
     with open(path, 'wb') as out:
         out.write(rgba_png_bytes(information_icon()))

@@ -55,7 +55,7 @@ QIcon glyphIcon(const QString& strip) {
 }
 } // namespace
 
-const QString TfAbout::kHomePage = QStringLiteral("http://www.norvane.example/");
+const QString TfAbout::kHomePage = QStringLiteral("https://www.norvane.example/");
 
 TfAbout::TfAbout(QWidget* parent)
     : platform::TDialogWithoutCancel(parent) {

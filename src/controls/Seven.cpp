@@ -118,7 +118,11 @@ std::optional<QImage> TSevenSegment::renderImage() {
     }
     props_.numberOfDigit = result.plan->numberOfDigit; // time mode forces 6, without a setter
 
-    QImage image(width(), height(), QImage::Format_RGB32);
+    // At the screen's resolution, so the segments stay sharp on a high-density screen; the
+    // plan is in logical pixels and the painter scales it.
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(platform::toQColor(color_));
     QPainter painter(&image);
     painter.setPen(Qt::NoPen);
