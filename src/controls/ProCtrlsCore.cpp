@@ -3,6 +3,7 @@
 #include "controls/ProConst.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace controls {
 
@@ -44,7 +45,7 @@ int reduceAngle(int degrees) {
 
 RotatedPlacement placeRotated(int angle, int tw, int th, int labelW, int labelH,
                               TAlignment alignment, TVerticalAlignment layout) {
-    const double radians = angle * M_PI / 180.0;
+    const double radians = angle * std::numbers::pi / 180.0;
     const double cosine = std::cos(radians);
     const double sine = std::sin(radians);
     const int a = static_cast<int>(std::trunc(tw * cosine));
