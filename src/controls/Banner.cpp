@@ -27,18 +27,18 @@ void TBanner::endLoad() {
     loading_ = false;
     if (!scrollText_.isEmpty()) RenderText(scrollText_);
     if (!lines_.isEmpty()) RenderLines();
-    if (autoEnable_ && bitmap_ && bitmap_->height() > 0) setEnabled(true);
+    if (autoEnable_ && bitmap_ && imageSize().height() > 0) setEnabled(true);
 }
 
 bool TBanner::hasUsableBitmap() const {
-    return bitmap_ && bitmap_->width() > 0 && bitmap_->height() > 0;
+    return bitmap_ && !imageSize().isEmpty();
 }
 
 void TBanner::setBitmap(const QImage& value) {
     bitmap_ = value.copy(); // the banner keeps its own copy
     scrollText_.clear();
     lines_.clear();
-    if (autoEnable_ && bitmap_->width() > 0) setEnabled(true);
+    if (autoEnable_ && imageSize().width() > 0) setEnabled(true);
 }
 
 void TBanner::setEnabled(bool value) {
@@ -79,8 +79,9 @@ void TBanner::setScrollDirection(TScrollDirection value) {
     if (value == scrollDirection_) return;
     // With no image yet (a text banner while disabled), its extent counts as 0: the image
     // rendered at the next enabling then enters from the new edge.
-    const int w = bitmap_ ? bitmap_->width() : 0;
-    const int h = bitmap_ ? bitmap_->height() : 0;
+    const QSize image = imageSize();
+    const int w = image.width();
+    const int h = image.height();
     scrollPosition_ =
         positionAfterTurn(scrollDirection_, value, scrollPosition_, width(), height(), w, h);
     scrollDirection_ = value;
@@ -102,10 +103,17 @@ void TBanner::setColor(platform::TColor value) {
     update();
 }
 
+// In logical pixels, held at the screen's resolution so text stays sharp on a dense screen.
 QImage TBanner::newCanvas(int width, int height) const {
-    QImage canvas(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    QImage canvas(QSize(std::max(width, 0), std::max(height, 0)) * ratio, QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(platform::toQColor(color_));
     return canvas;
+}
+
+QSize TBanner::imageSize() const {
+    return bitmap_ ? bitmap_->deviceIndependentSize().toSize() : QSize();
 }
 
 void TBanner::RenderText(const QString& text) {
@@ -151,7 +159,7 @@ void TBanner::RenderLines() {
 
 void TBanner::ScrollStep() {
     const bool horizontal = isHorizontal(scrollDirection_);
-    const int extent = bitmap_ ? (horizontal ? bitmap_->width() : bitmap_->height()) : 0;
+    const int extent = horizontal ? imageSize().width() : imageSize().height();
     const int span = horizontal ? width() : height();
     const StepOutcome step =
         bannerStep(scrollPosition_, scrollPixels_, extent, span, noGap_, onlyOnce_);
@@ -202,14 +210,14 @@ QImage TBanner::composeFrame() const {
 
 void TBanner::PaintSingle(QImage& frame) const {
     const BannerPoint at = imageOrigin(scrollDirection_, scrollPosition_, width(), height(),
-                                       bitmap_->width(), bitmap_->height());
+                                       imageSize().width(), imageSize().height());
     QPainter(&frame).drawImage(at.x, at.y, *bitmap_);
 }
 
 void TBanner::PaintTiled(QImage& frame) const {
     QPainter painter(&frame);
     for (const BannerPoint& at : tiledOrigins(scrollDirection_, scrollPosition_, width(), height(),
-                                              bitmap_->width(), bitmap_->height()))
+                                              imageSize().width(), imageSize().height()))
         painter.drawImage(at.x, at.y, *bitmap_);
 }
 

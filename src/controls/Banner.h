@@ -88,6 +88,7 @@ private:
     void RenderText(const QString& text);
     void RenderLines();
     QImage newCanvas(int width, int height) const;
+    QSize imageSize() const; // logical pixels; empty when there is no image
     bool hasUsableBitmap() const;
     void advance();
     void stepsMissedWhileHidden();
