@@ -139,6 +139,7 @@ private:
         Mix_CloseAudio();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SDL_Quit(); // audio is all SDL does here; this also frees its hints
     }
 
     // The mixer does not say which device it opened; it is the one device of this process
