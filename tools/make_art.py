@@ -504,35 +504,25 @@ def scaled_rows(art, size):
     return [''.join(rows[y * n // size][x * n // size] for x in range(size)) for y in range(size)]
 
 
+def write(root, name, data):
+    path = os.path.join(root, name)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, 'wb') as out:
+        out.write(data)
+    print('wrote', path)
+
+
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else 'resources'
     for name, art in PICTURES.items():
-        path = os.path.join(root, name)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, 'wb') as out:
-            out.write(png_bytes(rows_of(art)))
-        print('wrote', path)
+        write(root, name, png_bytes(rows_of(art)))
     for size in ICON_SIZES:
-        path = os.path.join(root, f'icons/{size}x{size}/brainlock.png')
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, 'wb') as out:
-            out.write(png_bytes(scaled_rows(ABOUT, size)))
-    path = os.path.join(root, 'images/information.png')
-    with open(path, 'wb') as out:
-        out.write(rgba_png_bytes(information_icon()))
-    print('wrote', path)
+        write(root, f'icons/{size}x{size}/brainlock.png', png_bytes(scaled_rows(ABOUT, size)))
+    write(root, 'images/information.png', rgba_png_bytes(information_icon()))
     for name, rows in CURSORS.items():
-        path = os.path.join(root, name)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, 'wb') as out:
-            out.write(png_bytes(rows))
-        print('wrote', path)
+        write(root, name, png_bytes(rows))
     for name, rows in SKIN.items():
-        path = os.path.join(root, name)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, 'wb') as out:
-            out.write(rgb_png_bytes(rows))
-        print('wrote', path)
+        write(root, name, rgb_png_bytes(rows))
 
 
 if __name__ == '__main__':
