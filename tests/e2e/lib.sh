@@ -42,6 +42,21 @@ menu_item() {
   sleep 0.3
   geometry
 }
+# Starts the game, which must stop at once: an "Application Error" box appears, Enter closes
+# it and the game ends with code 1. $1 says what is wrong, for the messages.
+expect_startup_error() {
+  (cd "$RUNTIME" && exec ./brainlock) 2>"$work/stderr" &
+  pid=$!
+  local box status=0
+  box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Application Error$' | head -n 1) ||
+    fail "$1: no \"Application Error\" box"
+  xdotool windowfocus --sync "$box" key Return
+  timeout 10 tail --pid="$pid" -f /dev/null || fail "$1: the game did not end after the box"
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" -eq 1 ] || fail "$1: the game ended with code $status, expected 1"
+}
+
 # Clicks the game panel's "X" (moved right by the extra width, if given), answers the exit
 # question with Yes and expects the game to end with code 0.
 exit_game() {

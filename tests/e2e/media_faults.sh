@@ -18,17 +18,7 @@ for file in click.wav clear.wav win.wav lose.wav cheers.mid; do
       empty) : >"$RUNTIME/$file" ;;
       random) head -c 4096 /dev/urandom >"$RUNTIME/$file" ;;
     esac
-    (cd "$RUNTIME" && exec ./brainlock) 2>"$work/stderr" &
-    pid=$!
-    box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Application Error$' | head -n 1) ||
-      fail "$file $fault: no \"Application Error\" box"
-    import -window "$box" "$work/box.png"
-    xdotool windowfocus --sync "$box" key Return
-    status=0
-    timeout 10 tail --pid="$pid" -f /dev/null || fail "$file $fault: the game did not end"
-    wait "$pid" || status=$?
-    pid=""
-    [ "$status" -eq 1 ] || fail "$file $fault: ended with code $status, expected 1"
+    expect_startup_error "$file $fault"
     cases=$((cases + 1))
   done
 done

@@ -12,16 +12,7 @@ mkdir -p "$RUNTIME"
 cp -a "$1"/. "$RUNTIME"/
 rm "$RUNTIME/click.wav"
 export XDG_CONFIG_HOME="$work/config"
-(cd "$RUNTIME" && exec ./brainlock) 2>"$work/stderr" &
-pid=$!
-box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Application Error$' | head -n 1) ||
-  fail "no \"Application Error\" box for a missing click.wav"
-xdotool windowfocus --sync "$box" key Return
-status=0
-timeout 10 tail --pid="$pid" -f /dev/null || fail "the game did not end after the box"
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 1 ] || fail "the game ended with code $status, expected 1"
+expect_startup_error "a missing click.wav"
 echo "a missing click.wav: \"Application Error\", then exit code 1"
 
 # Every file present, and no sound device: the game runs, silently.
