@@ -519,8 +519,10 @@ void TfMain::SaveSettings() {
     writeSettings(Settings);
 }
 
-// The eight values in their order; the first run writes the defaults this way.
+// The eight values in their order, as one update: a crash during a save leaves the whole
+// previous save. The first run writes the defaults this way.
 void TfMain::writeSettings(const TSettings& values) {
+    platform::TSettingsUpdate update(*store_);
     store_->WriteInteger(QStringLiteral("Left"), values.Left);
     store_->WriteInteger(QStringLiteral("Top"), values.Top);
     store_->WriteInteger(QStringLiteral("Digit"), values.Digit);
@@ -529,6 +531,7 @@ void TfMain::writeSettings(const TSettings& values) {
     store_->WriteBool(QStringLiteral("Sound"), values.Sound);
     store_->WriteBool(QStringLiteral("Logs"), values.Logs);
     store_->WriteBool(QStringLiteral("Option"), values.Option);
+    update.Commit();
 }
 
 // At exit the event loop is over: a failure is shown at once, and the program still ends.

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <cstdio>
 
 namespace platform {
 
@@ -61,7 +62,14 @@ void StandardMessageDialogs::error(const QString& text) {
     runBox(QMessageBox::Critical, QStringLiteral("Error"), text, false);
 }
 
+// Errors also go to standard error, for a player who started the game from a terminal and
+// for bug reports.
+void logError(const QString& text) {
+    std::fprintf(stderr, "brainlock: error: %s\n", text.toLocal8Bit().constData());
+}
+
 void StandardMessageDialogs::applicationError(const QString& text) {
+    logError(text);
     runBox(QMessageBox::Critical, applicationTitle(), text, false);
 }
 
@@ -74,6 +82,7 @@ void setMessageDialogs(MessageDialogs* dialogs) {
 }
 
 void showStartupError(const QString& text) {
+    logError(text);
     runBox(QMessageBox::Critical, QStringLiteral("Application Error"), text, false);
 }
 

@@ -2,7 +2,8 @@
 // path: the first level is the config folder itself, the second a folder in it, the third the
 // file "<name>.conf", whose [General] section holds the values as decimal integers.
 // QSettings writes the file atomically (a temporary file, then a rename), so a crash leaves
-// the old file or the new one, never half of one.
+// the old file or the new one, never half of one; an update writes the file once for all its
+// values, so a crash in the middle of a save leaves the whole old save or the whole new one.
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -99,8 +100,28 @@ public:
         if (!settings_) failSetData(name);
         if (damaged_) setDamagedFileAside(name);
         settings_->setValue(name, QString::number(value));
-        settings_->sync(); // at once, as a registry write
-        if (settings_->status() == QSettings::AccessError) failSetData(name);
+        if (!updating_) {
+            writeFile(name); // at once, as a registry write
+        } else if (firstPending_.isEmpty()) {
+            firstPending_ = name;
+        }
+    }
+
+    void BeginUpdate() override {
+        updating_ = true;
+        firstPending_.clear();
+    }
+
+    void EndUpdate() override {
+        const QString first = firstPending_;
+        CancelUpdate();
+        if (!first.isEmpty()) writeFile(first);
+    }
+
+    // A write can only throw before its value is set, so nothing half-made is pending here.
+    void CancelUpdate() noexcept override {
+        updating_ = false;
+        firstPending_.clear();
     }
 
 private:
@@ -124,6 +145,11 @@ private:
         damaged_ = isDamaged(path, *settings_);
     }
 
+    void writeFile(const QString& reportedName) {
+        settings_->sync();
+        if (settings_->status() == QSettings::AccessError) failSetData(reportedName);
+    }
+
     // The first write over a damaged file keeps it as "<file>.damaged" and starts afresh.
     void setDamagedFileAside(const QString& name) {
         const QString aside = path_ + QStringLiteral(".damaged");
@@ -138,6 +164,8 @@ private:
     QString path_;
     std::unique_ptr<QSettings> settings_;
     bool damaged_ = false;
+    bool updating_ = false;
+    QString firstPending_; // the first value written in the update, for its failure message
 };
 
 } // namespace

@@ -18,15 +18,68 @@ fail() {
   exit 1
 }
 
+# The game's visible windows captioned "Brainlock Game": the main window and its message boxes.
+game_windows() { xdotool search --onlyvisible --pid "$pid" --name '^Brainlock Game$' 2>/dev/null || true; }
 # Starts the game with its settings in a folder of this test's own.
 start_game() {
   export XDG_CONFIG_HOME="$work/config"
   (cd "$RUNTIME" && exec ./brainlock) 2>>"$work/stderr" &
   pid=$!
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brainlock Game$' | head -n 1) ||
+  timeout 20 xdotool search --sync --onlyvisible --name '^Brainlock Game$' >/dev/null ||
     fail "the main window did not appear"
   sleep 0.5 # its first paint, before it is clicked
+  local w
+  wid=""
+  for w in $(game_windows); do # a message box may share the caption: the main one is 304 high
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    [ "$HEIGHT" = 304 ] && wid=$w
+  done
+  [ -n "$wid" ] || fail "no window of the game's height"
   geometry
+}
+# Waits for a message box of the game's besides the main window, closes it with Enter and
+# prints the last error the game logged on standard error (it logs what its boxes say).
+message_box_text() {
+  local w box="" seen="" i
+  for i in $(seq 50); do # the same box twice in a row: Qt may replace a new box's window
+    box=""
+    for w in $(game_windows); do [ "$w" != "$wid" ] && box=$w; done
+    [ -n "$box" ] && [ "$box" = "$seen" ] && break
+    seen=$box
+    sleep 0.2
+  done
+  [ -n "$box" ] || fail "no message box appeared"
+  xdotool windowfocus --sync "$box" key Return
+  sleep 0.3
+  sed -n 's/^brainlock: error: //p' "$work/stderr" | tail -n 1
+}
+# Keypad buttons' centres, in window coordinates, and typing a guess on them.
+key_x=(60 36 60 84 36 60 84 36 60 84)
+key_y=(203 179 179 179 155 155 155 131 131 131)
+type_digits() {
+  local digits=$1 i
+  for ((i = 0; i < ${#digits}; i++)); do
+    local d=${digits:i:1}
+    click "${key_x[d]}" "${key_y[d]}"
+  done
+}
+# What ssLeft shows, read from a screenshot by READER (tests' read_seven).
+guesses_left() {
+  sleep 0.3
+  import -window root "$work/shot.png"
+  "$reader" "$work/shot.png" $((X + 112)) $((Y + 172)) 41 41 2 4 5
+}
+# Plays wrong guesses until ssLeft reads 10: two guesses without a common digit cannot both
+# be the secret.
+play_a_wrong_guess() {
+  local attempt left
+  for attempt in 1234 5678; do
+    type_digits "$attempt"
+    click 132 144 # Guess
+    left=$(guesses_left)
+    [ "$left" = "10" ] && return 0
+  done
+  fail "ssLeft shows $left after a wrong guess, expected 10"
 }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }
 # Puts the pointer at a point of the window. (xdotool's --sync would wait for a move that

@@ -107,6 +107,29 @@ TEST(SettingsStore, FailuresNameTheLevelOrTheValue) {
               "Failed to set data for 'Left'");
 }
 
+TEST(SettingsStore, AnUpdateReachesTheFileWholeOnCommitOrNotAtAll) {
+    ScratchConfig config;
+    auto store = openGameKey();
+    store->WriteInteger(QStringLiteral("Left"), 1);
+    const QByteArray before = readFile(config.file());
+    {
+        platform::TSettingsUpdate update(*store);
+        store->WriteInteger(QStringLiteral("Left"), 2);
+        store->WriteInteger(QStringLiteral("Top"), 3);
+        EXPECT_EQ(readFile(config.file()), before); // nothing before the commit
+        update.Commit();
+    }
+    EXPECT_EQ(readFile(config.file()), QByteArray("[General]\nLeft=2\nTop=3\n"));
+
+    // A failed commit names the update's first value.
+    QFile::remove(config.file());
+    QDir().mkpath(config.file());
+    platform::TSettingsUpdate update(*store);
+    store->WriteInteger(QStringLiteral("Digit"), 5);
+    store->WriteInteger(QStringLiteral("Left"), 4);
+    EXPECT_EQ(failureOf([&] { update.Commit(); }), "Failed to set data for 'Digit'");
+}
+
 TEST(SettingsStore, ADamagedFileIsReportedAndKeptAsideOnTheFirstWrite) {
     ScratchConfig config;
     QByteArray garbage;

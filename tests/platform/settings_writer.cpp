@@ -1,6 +1,6 @@
 // Writes the game's eight settings through the settings store, over and over, for the
-// crash test to kill at any moment: write k sets each value in turn to k, so a file that
-// holds whole writes reads as k for the first values and k - 1 for the rest.
+// crash test to kill at any moment: save k sets every value to k in one update, as the game
+// saves, so a file that holds whole saves reads k for all eight values.
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -17,7 +17,10 @@ int main(int argc, char* argv[]) {
         store->WriteInteger(QString::fromLatin1(name), 0);
     std::puts("ready");
     std::fflush(stdout);
-    for (int k = 1;; ++k)
+    for (int k = 1;; ++k) {
+        platform::TSettingsUpdate save(*store);
         for (const char* name : names)
             store->WriteInteger(QString::fromLatin1(name), k);
+        save.Commit();
+    }
 }
