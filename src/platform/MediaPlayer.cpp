@@ -1,13 +1,14 @@
 #include "platform/MediaPlayer.h"
 
+#include "platform/SdlAudio.h"
 #include "platform/Shell.h"
+#include "platform/WaveCheck.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <cstdio>
+#include <functional>
 #ifdef __linux__
 #include <sys/resource.h>
 #include <unistd.h>
@@ -17,6 +18,10 @@
 namespace platform {
 
 namespace {
+
+const SdlAudio& sdl() {
+    return sdlAudio();
+}
 
 constexpr int kFrequency = 44100;
 constexpr int kOutputChannels = 2;
@@ -49,6 +54,7 @@ public:
 
     // Runs `task` after every task asked for before it.
     template <class Task> auto then(Task task) {
+        releaseThread(); // the task may need the device's lock
         std::shared_future<void> before = last_;
         auto result = std::async(std::launch::async, [before, task] {
                           yieldToTheWindow();
@@ -56,12 +62,15 @@ public:
                           return task();
                       }).share();
         last_ = std::async(std::launch::deferred, [result] { result.wait(); }).share();
+        lastTaskDone_ = [result] {
+            return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+        };
         return result;
     }
 
     int allocateChannel() {
         const int channel = nextChannel_++;
-        if (channel >= Mix_AllocateChannels(-1)) Mix_AllocateChannels(channel + 1);
+        if (channel >= sdl().Mix_AllocateChannels(-1)) sdl().Mix_AllocateChannels(channel + 1);
         return channel;
     }
 
@@ -71,19 +80,31 @@ public:
         return silent_;
     }
 
-    // Something is about to sound: the device runs.
+    // Something is about to sound: the device's thread runs again.
     void wake() {
-        if (device_ != 0) SDL_PauseAudioDevice(device_, 0);
+        if (device_ == 0) return;
+        releaseThread();
+        sdl().SDL_PauseAudioDevice(device_, 0);
     }
 
-    // Nothing sounds: the device stops asking for silence to mix.
+    // Nothing sounds: the device pauses. A paused device's thread still wakes for every
+    // buffer to play silence, so once no loading is under way the thread is also held at the
+    // device's lock, and an idle game does not wake for audio at all.
     void sleepIfIdle() {
         if (device_ == 0) return;
-        const int channels = Mix_AllocateChannels(-1);
+        const int channels = sdl().Mix_AllocateChannels(-1);
         for (int channel = 0; channel < channels; ++channel)
-            if (Mix_Playing(channel) && !Mix_Paused(channel)) return;
-        if (Mix_PlayingMusic() && !Mix_PausedMusic()) return;
-        SDL_PauseAudioDevice(device_, 1);
+            if (sdl().Mix_Playing(channel) && !sdl().Mix_Paused(channel)) return;
+        if (sdl().Mix_PlayingMusic() && !sdl().Mix_PausedMusic()) return;
+        sdl().SDL_PauseAudioDevice(device_, 1);
+        if (!holding_ && lastTaskDone_()) {
+            sdl().SDL_LockAudioDevice(device_); // the lock is recursive: our own calls go on
+            holding_ = true;
+        }
+    }
+
+    void releaseThread() {
+        if (std::exchange(holding_, false)) sdl().SDL_UnlockAudioDevice(device_);
     }
 
     // The work starts once the window is on screen (or at once, if asked before).
@@ -104,49 +125,59 @@ private:
     ~AudioOutput() {
         start();
         if (last_.valid()) last_.wait();
-        Mix_ChannelFinished(nullptr);
-        Mix_HookMusicFinished(nullptr);
+        if (!librariesLoaded_) return;
+        releaseThread(); // closing waits for the device's thread
+        sdl().Mix_ChannelFinished(nullptr);
+        sdl().Mix_HookMusicFinished(nullptr);
         close();
     }
 
     // On the worker.
     void open() {
+        QString error;
+        if (!loadSdlAudio(error)) {
+            std::fprintf(stderr, "brainlock: no audio output (%s); playing silently\n",
+                         error.toLocal8Bit().constData());
+            silent_ = true;
+            return; // every player then reports that there is no audio library
+        }
+        librariesLoaded_ = true;
         if (!openDevice()) {
             // No sound card or sound server: the game plays on, silently.
             std::fprintf(stderr, "brainlock: no audio output (%s); playing silently\n",
-                         SDL_GetError());
+                         sdl().SDL_GetError());
             close();
-            SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+            sdl().SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
             silent_ = true;
             if (!openDevice()) return; // every player then reports the mixer's error
         }
-        Mix_Init(MIX_INIT_MID);
-        Mix_AllocateChannels(0);
-        Mix_ChannelFinished([](int) { postSleepIfIdle(); });
-        Mix_HookMusicFinished([] { postSleepIfIdle(); });
+        sdl().Mix_Init(MIX_INIT_MID);
+        sdl().Mix_AllocateChannels(0);
+        sdl().Mix_ChannelFinished([](int) { postSleepIfIdle(); });
+        sdl().Mix_HookMusicFinished([] { postSleepIfIdle(); });
         device_ = findMixerDevice();
         sleepIfIdle();
     }
 
     bool openDevice() {
         // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-        return Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kOutputChannels, kChunkSize) == 0;
+        sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        return sdl().Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kOutputChannels, kChunkSize) == 0;
     }
 
     void close() {
-        Mix_CloseAudio();
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        SDL_Quit(); // audio is all SDL does here; this also frees its hints
+        sdl().Mix_CloseAudio();
+        sdl().Mix_Quit();
+        sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl().SDL_Quit(); // audio is all SDL does here; this also frees its hints
     }
 
     // The mixer does not say which device it opened; it is the one device of this process
     // that runs (device ids start at 2; 1 is the legacy interface's).
     static SDL_AudioDeviceID findMixerDevice() {
         for (SDL_AudioDeviceID id = 2; id < 32; ++id)
-            if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+            if (sdl().SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
         return 0;
     }
 
@@ -170,6 +201,9 @@ private:
     std::shared_future<void> last_;
     SDL_AudioDeviceID device_ = 0; // written by the opening task, read after it
     bool silent_ = false;
+    bool librariesLoaded_ = false; // written by the opening task, read after it
+    bool holding_ = false;         // the user-interface thread holds the device's lock
+    std::function<bool()> lastTaskDone_ = [] { return true; };
 };
 
 bool isMidi(const QString& fileName) {
@@ -181,24 +215,16 @@ bool isMidi(const QString& fileName) {
     throw EMCIDeviceError(QStringLiteral("%1: %2").arg(fileName, reason).toStdString());
 }
 
-// Whether the file decodes: a WAV through SDL's decoder, a MIDI file by its header.
+// Whether the file decodes: a WAV by its header and format, a MIDI file by its header. The
+// audio libraries are not needed for this, so it runs before they are loaded.
 QString decodeError(const QByteArray& path, bool midi) {
-    SDL_RWops* source = SDL_RWFromFile(path.constData(), "rb");
-    if (!source) return QString::fromUtf8(SDL_GetError());
-    if (midi) {
-        char header[4] = {};
-        const bool read = SDL_RWread(source, header, 1, 4) == 4;
-        SDL_RWclose(source);
-        return read && std::equal(header, header + 4, "MThd") ? QString()
-                                                              : QStringLiteral("Not a MIDI file");
-    }
-    SDL_AudioSpec format;
-    Uint8* samples = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &format, &samples, &length))
-        return QString::fromUtf8(SDL_GetError());
-    SDL_FreeWAV(samples);
-    return {};
+    QFile file(QFile::decodeName(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Couldn't open %1").arg(QFile::decodeName(path));
+    if (midi) return file.read(4) == "MThd" ? QString() : QStringLiteral("Not a MIDI file");
+    const QByteArray bytes = file.readAll();
+    return QString::fromStdString(waveFormatError(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
 } // namespace
@@ -222,11 +248,14 @@ void TMediaPlayer::Open(const QString& fileName) {
     std::weak_ptr<TMediaPlayer*> player = self_;
     loading_ = output.then([path, midi, player] {
         Loaded loaded;
-        if (midi)
-            loaded.music = Mix_LoadMUS(path.constData());
+        if (QString error; !loadSdlAudio(error))
+            loaded.error = error;
+        else if (midi)
+            loaded.music = sdl().Mix_LoadMUS(path.constData());
         else
-            loaded.chunk = Mix_LoadWAV(path.constData());
-        if (!loaded.music && !loaded.chunk) loaded.error = QString::fromUtf8(Mix_GetError());
+            loaded.chunk = sdl().Mix_LoadWAV(path.constData());
+        if (!loaded.music && !loaded.chunk && loaded.error.isEmpty())
+            loaded.error = QString::fromUtf8(sdl().SDL_GetError());
         // Tells the player, on its own thread, that it is ready.
         if (QCoreApplication* app = QCoreApplication::instance())
             QMetaObject::invokeMethod(
@@ -256,18 +285,19 @@ void TMediaPlayer::takeLoaded() {
     const Pending pending = std::exchange(pending_, Pending::None);
     if (pending != Pending::None) Play();
     if (pending == Pending::Paused) Pause();
+    if (pending == Pending::None) AudioOutput::current()->sleepIfIdle(); // the last load may be done
 }
 
 void TMediaPlayer::Close() {
     if (!open_) return;
     takeLoaded(); // waits for the worker
     if (music_) {
-        Mix_HaltMusic();
-        Mix_FreeMusic(music_);
+        sdl().Mix_HaltMusic();
+        sdl().Mix_FreeMusic(music_);
     }
     if (chunk_) {
-        Mix_HaltChannel(channel_);
-        Mix_FreeChunk(chunk_);
+        sdl().Mix_HaltChannel(channel_);
+        sdl().Mix_FreeChunk(chunk_);
     }
     music_ = nullptr;
     chunk_ = nullptr;
@@ -302,11 +332,11 @@ TMediaPlayer::Mode TMediaPlayer::mode() {
 
 TMediaPlayer::Mode TMediaPlayer::mixerMode() const {
     if (music_) {
-        if (!Mix_PlayingMusic()) return Mode::Stopped;
-        return Mix_PausedMusic() ? Mode::Paused : Mode::Playing;
+        if (!sdl().Mix_PlayingMusic()) return Mode::Stopped;
+        return sdl().Mix_PausedMusic() ? Mode::Paused : Mode::Playing;
     }
-    if (!chunk_ || !Mix_Playing(channel_)) return Mode::Stopped;
-    return Mix_Paused(channel_) ? Mode::Paused : Mode::Playing;
+    if (!chunk_ || !sdl().Mix_Playing(channel_)) return Mode::Stopped;
+    return sdl().Mix_Paused(channel_) ? Mode::Paused : Mode::Playing;
 }
 
 // A playing clip goes on; a paused one continues from where it stands; a finished one starts
@@ -324,14 +354,15 @@ void TMediaPlayer::Play() {
     AudioOutput::current()->wake();
     if (now == Mode::Paused) {
         if (isMusic())
-            Mix_ResumeMusic();
+            sdl().Mix_ResumeMusic();
         else
-            Mix_Resume(channel_);
+            sdl().Mix_Resume(channel_);
         return;
     }
-    const int result = isMusic() ? Mix_PlayMusic(music_, 0) : Mix_PlayChannel(channel_, chunk_, 0);
+    const int result =
+        isMusic() ? sdl().Mix_PlayMusic(music_, 0) : sdl().Mix_PlayChannel(channel_, chunk_, 0);
     if (result < 0) {
-        lastError_ = QString::fromUtf8(Mix_GetError());
+        lastError_ = QString::fromUtf8(sdl().SDL_GetError());
         AudioOutput::current()->sleepIfIdle();
     }
 }
@@ -349,9 +380,9 @@ void TMediaPlayer::Pause() {
     switch (mixerMode()) {
     case Mode::Playing:
         if (isMusic())
-            Mix_PauseMusic();
+            sdl().Mix_PauseMusic();
         else
-            Mix_Pause(channel_);
+            sdl().Mix_Pause(channel_);
         AudioOutput::current()->sleepIfIdle();
         break;
     case Mode::Paused:

@@ -8,13 +8,49 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <SDL.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+
+// An effect that has ended leaves the output idle: nothing more is written (the device's
+// thread is held, not even silence goes out) until the effect plays again, and then it sounds.
+int idleThenAgain(const QString& file, const QString& output) {
+    platform::TMediaPlayer player;
+    player.Open(file);
+    platform::startAudio();
+    const auto playToTheEnd = [&] {
+        player.Play();
+        while (player.mode() == platform::TMediaPlayer::Mode::Playing)
+            SDL_Delay(5);
+        for (int i = 0; i < 20; ++i) { // the end is noticed on this thread
+            QCoreApplication::processEvents();
+            SDL_Delay(5);
+        }
+    };
+    playToTheEnd();
+    const qint64 idle = QFile(output).size();
+    SDL_Delay(300);
+    if (QFile(output).size() != idle) {
+        std::printf("FAIL: the idle output went on writing\n");
+        return 1;
+    }
+    playToTheEnd();
+    QFile raw(output);
+    if (!raw.open(QIODevice::ReadOnly)) return 1;
+    const QByteArray again = raw.readAll().mid(idle);
+    const auto* samples = reinterpret_cast<const std::int16_t*>(again.constData());
+    const bool sounded = std::any_of(samples, samples + again.size() / 2,
+                                     [](std::int16_t v) { return std::abs(v) > 1000; });
+    std::printf("%s: idle output held at %lld bytes; played again, %s\n", qPrintable(file),
+                static_cast<long long>(idle), sounded ? "it sounded" : "FAIL: silent");
+    return sounded ? 0 : 1;
+}
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: render_audio FILE [SECONDS]\n");
+        std::fprintf(stderr, "usage: render_audio FILE [SECONDS] | render_audio --idle FILE\n");
         return 2;
     }
     QCoreApplication app(argc, argv);
@@ -26,6 +62,8 @@ int main(int argc, char* argv[]) {
     // A WAV renders as fast as it can; MIDI is played by FluidSynth's own clock, in real time.
     const bool midi = QString::fromLocal8Bit(argv[1]).endsWith(QLatin1String(".mid"));
     if (!midi) qputenv("SDL_DISKAUDIODELAY", "0");
+    if (std::strcmp(argv[1], "--idle") == 0 && argc > 2)
+        return idleThenAgain(QString::fromLocal8Bit(argv[2]), output);
     const double limit = argc > 2 ? std::atof(argv[2]) : 30.0;
     constexpr int kBytesPerSecond = 44100 * 2 * 2; // 16-bit stereo
 
