@@ -64,15 +64,17 @@ void TBanner::setEnabled(bool value) {
     if (notify) notify(this);
 }
 
+// While loading, the lines are rendered once, by endLoad, with every property in place.
 void TBanner::setLines(const QStringList& value) {
     lines_ = value;
-    RenderLines();
+    scrollText_.clear(); // the lines take the text's place
+    if (!loading_) RenderLines();
 }
 
 void TBanner::setLinesAlign(TAlignment value) {
     if (linesAlign_ == value) return;
     linesAlign_ = value;
-    if (!lines_.isEmpty()) RenderLines();
+    if (!lines_.isEmpty() && !loading_) RenderLines();
 }
 
 void TBanner::setScrollDirection(TScrollDirection value) {
