@@ -26,6 +26,7 @@ const SdlAudio& sdl() {
 constexpr int kFrequency = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kChunkSize = 2048; // samples per mix: about 46 ms
+constexpr const char* kSoundFont = "brainlock.sf2";
 
 // The audio work yields the processor to the window coming up (and to the X server).
 void yieldToTheWindow() {
@@ -151,12 +152,20 @@ private:
             silent_ = true;
             if (!openDevice()) return; // every player then reports the mixer's error
         }
+        useOurSoundFont();
         sdl().Mix_Init(MIX_INIT_MID);
         sdl().Mix_AllocateChannels(0);
         sdl().Mix_ChannelFinished([](int) { postSleepIfIdle(); });
         sdl().Mix_HookMusicFinished([] { postSleepIfIdle(); });
         device_ = findMixerDevice();
         sleepIfIdle();
+    }
+
+    // The tune's instruments are our own; without the file the system's default SoundFont
+    // plays it.
+    static void useOurSoundFont() {
+        const QString path = locateFile(QString::fromLatin1(kSoundFont));
+        if (QFileInfo(path).isFile()) sdl().Mix_SetSoundFonts(QFile::encodeName(path).constData());
     }
 
     bool openDevice() {
@@ -285,7 +294,8 @@ void TMediaPlayer::takeLoaded() {
     const Pending pending = std::exchange(pending_, Pending::None);
     if (pending != Pending::None) Play();
     if (pending == Pending::Paused) Pause();
-    if (pending == Pending::None) AudioOutput::current()->sleepIfIdle(); // the last load may be done
+    if (pending == Pending::None)
+        AudioOutput::current()->sleepIfIdle(); // the last load may be done
 }
 
 void TMediaPlayer::Close() {

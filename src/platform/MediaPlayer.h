@@ -3,8 +3,8 @@
 // it is missing, unreadable or not audio; Play returns at once, lets a clip that is still
 // playing go on, and starts a finished clip again from the beginning; Pause toggles; Resume
 // falls back to Play. Effects (WAV) each have a mixer channel of their own, so they sound
-// together; MIDI goes to the mixer's music stream through FluidSynth and the General MIDI
-// soundfont.
+// together; MIDI goes to the mixer's music stream through FluidSynth, with the instruments of
+// our own SoundFont "brainlock.sf2" (the system's default one when it is missing).
 //
 // Behind the players, one audio output for the process: silent (SDL's dummy output) on a
 // machine without sound, and paused while nothing sounds, so an idle game does not wake for

@@ -20,6 +20,7 @@ namespace platform {
     X(SDL_LockAudioDevice)                                                                         \
     X(SDL_UnlockAudioDevice)                                                                       \
     X(SDL_GetAudioDeviceStatus)                                                                    \
+    X(Mix_SetSoundFonts)                                                                           \
     X(Mix_Init)                                                                                    \
     X(Mix_Quit)                                                                                    \
     X(Mix_OpenAudio)                                                                               \
