@@ -23,10 +23,13 @@ TBanner::TBanner(QWidget* parent)
     connect(timer_, &QTimer::timeout, this, [this] { platform::guarded([&] { advance(); }); });
 }
 
+// Lines are rendered when the banner is first enabled, unless it enables itself now: until
+// then it shows only its colour, and a hidden banner (the about box's) costs nothing at
+// start-up.
 void TBanner::endLoad() {
     loading_ = false;
     if (!scrollText_.isEmpty()) RenderText(scrollText_);
-    if (!lines_.isEmpty()) RenderLines();
+    if (!lines_.isEmpty() && autoEnable_) RenderLines();
     if (autoEnable_ && bitmap_ && imageSize().height() > 0) setEnabled(true);
 }
 

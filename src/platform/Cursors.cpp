@@ -3,13 +3,20 @@
 #include <QBitmap>
 #include <QImage>
 #include <map>
+#include <optional>
 
 namespace platform {
 
 namespace {
 
-std::map<int, QCursor>& cursorTable() {
-    static std::map<int, QCursor> table;
+struct CursorEntry {
+    QString picture;
+    int hotX = 0, hotY = 0;
+    std::optional<QCursor> made;
+};
+
+std::map<int, CursorEntry>& cursorTable() {
+    static std::map<int, CursorEntry> table;
     return table;
 }
 
@@ -32,6 +39,7 @@ QCursor monochromeCursor(const QString& picture, int hotX, int hotY) {
 
 } // namespace
 
+// Each cursor is made the first time it is asked for: most are never needed at start-up.
 void registerCursors() {
     const struct {
         int number;
@@ -44,12 +52,15 @@ void registerCursors() {
                    {crDragHand, ":/cursors/draghand.png", 0, 0}};
     for (const auto& c : cursors)
         cursorTable().insert_or_assign(
-            c.number, monochromeCursor(QString::fromLatin1(c.picture), c.hotX, c.hotY));
+            c.number, CursorEntry{QString::fromLatin1(c.picture), c.hotX, c.hotY, std::nullopt});
 }
 
 QCursor screenCursor(int number) {
     const auto found = cursorTable().find(number);
-    return found == cursorTable().end() ? QCursor(Qt::ArrowCursor) : found->second;
+    if (found == cursorTable().end()) return QCursor(Qt::ArrowCursor);
+    CursorEntry& entry = found->second;
+    if (!entry.made) entry.made = monochromeCursor(entry.picture, entry.hotX, entry.hotY);
+    return *entry.made;
 }
 
 } // namespace platform
