@@ -1,7 +1,8 @@
 // The toolkit's floor: a frameless Qt window of the game's size and nothing else. It reports
 // its first frame as the game's benchmark child does: microseconds since START, then quits
-// (or stays, given "stay", for the memory and idle figures).
-// Usage: bare_window START [stay]
+// (or stays, given "stay", for the memory figure). Given "text", it also draws one line of
+// text: the floor of any window with words on it, font set-up included.
+// Usage: bare_window START [stay|text]
 #include "BenchClock.h"
 
 #include <QApplication>
@@ -15,13 +16,17 @@
 
 class BareWindow : public QWidget {
 public:
-    BareWindow(long long start, bool stay)
+    BareWindow(long long start, bool stay, bool text)
         : start_(start)
-        , stay_(stay) {}
+        , stay_(stay)
+        , text_(text) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter(this).fillRect(rect(), Qt::black);
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.setPen(Qt::white);
+        if (text_) painter.drawText(40, 20, QStringLiteral("Brainlock Game"));
         if (std::exchange(reported_, true)) return;
         QTimer::singleShot(0, this, [this] {
             std::printf("%lld\n", monotonicMicros() - start_);
@@ -33,13 +38,15 @@ protected:
 private:
     long long start_;
     bool stay_;
+    bool text_;
     bool reported_ = false;
 };
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const char* mode = argc > 2 ? argv[2] : "";
     BareWindow window(argc > 1 ? std::atoll(argv[1]) : monotonicMicros(),
-                      argc > 2 && std::strcmp(argv[2], "stay") == 0);
+                      std::strcmp(mode, "stay") == 0, std::strcmp(mode, "text") == 0);
     window.setWindowFlag(Qt::FramelessWindowHint);
     window.resize(328, 304);
     window.show();

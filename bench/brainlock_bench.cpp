@@ -149,9 +149,11 @@ std::string settingsFolder(QTemporaryDir& dir, bool music) {
 
 // Start-up -------------------------------------------------------------------------------
 
-double firstPaintMs(const std::vector<std::string>& program, const std::string& config) {
+double firstPaintMs(const std::vector<std::string>& program, const std::string& config,
+                    const char* mode = nullptr) {
     std::vector<std::string> args = program;
     args.push_back(std::to_string(monotonicMicros()));
+    if (mode && *mode) args.push_back(mode);
     Child child = spawn(args, {config});
     const std::string micros = readLine(child.out);
     waitpid(child.pid, nullptr, 0);
@@ -200,16 +202,19 @@ int runFirstPaintChild(int argc, char* argv[], long long start) {
 }
 
 void benchStartUp(const std::string& self, const std::string& bare, const std::string& config) {
-    std::vector<double> game, floor;
-    for (int i = 0; i < kStartRuns; ++i) { // alternated, so drift touches both alike
+    std::vector<double> game, floor, textFloor;
+    for (int i = 0; i < kStartRuns; ++i) { // interleaved, so drift touches all alike
         game.push_back(firstPaintMs({self, "--first-paint"}, config));
-        floor.push_back(firstPaintMs({bare}, config));
+        floor.push_back(firstPaintMs({bare}, config, ""));
+        textFloor.push_back(firstPaintMs({bare}, config, "text"));
     }
-    const double g = median(game), b = median(floor);
+    const double g = median(game), b = median(floor), t = median(textFloor);
     const char* method = "median of 10 starts: fork to the end of the first frame";
     row("first paint, game", fixed(g, "ms"), "<= 60 ms", method);
     row("first paint, bare Qt window", fixed(b, "ms"), "", method);
+    row("first paint, bare window + a text line", fixed(t, "ms"), "", method);
     row("  game : bare", fixed(g / b, "x", 2), "<= 1.3x", "ratio of the medians");
+    row("  game : bare with text", fixed(g / t, "x", 2), "", "ratio of the medians");
 }
 
 // Memory and idle ------------------------------------------------------------------------
