@@ -1,6 +1,8 @@
 // Kills a process with SIGKILL at the Nth change in a folder: the fault script's way to land
 // a kill inside the game's settings save, at a chosen step of it (the lock file, the
-// temporary file, the rename). Prints "ready" once it watches, then what happened.
+// temporary file, the rename). N = 0 or below counts from the save's end instead: at the
+// rename that puts the new file in place (0), or that many changes after it (-1, -2, ...).
+// Prints "ready" once it watches, then what happened.
 // Usage: kill_on_save FOLDER PID N
 #include <poll.h>
 #include <signal.h>
@@ -27,6 +29,12 @@ bool isRunning(pid_t pid) {
     return read && state != std::string::npos && text[state + 2] != 'Z';
 }
 
+// The file a save puts in place ("<name>.conf"), not its lock or temporary file.
+bool isSettingsFile(const inotify_event& event) {
+    const std::string name = event.len ? event.name : "";
+    return name.size() > 5 && name.compare(name.size() - 5, 5, ".conf") == 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -45,6 +53,7 @@ int main(int argc, char* argv[]) {
     std::fflush(stdout);
 
     int seen = 0;
+    int sinceRename = -1; // changes since the new file was put in place, once it has been
     for (int waited = 0; waited < kTimeoutMs; waited += 20) {
         pollfd watch{fd, POLLIN, 0};
         if (poll(&watch, 1, 20) > 0) {
@@ -52,7 +61,10 @@ int main(int argc, char* argv[]) {
             const ssize_t length = read(fd, buffer, sizeof buffer);
             for (ssize_t at = 0; at < length;) {
                 const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-                if (++seen == wanted) {
+                ++seen;
+                if (sinceRename >= 0) ++sinceRename;
+                if ((event->mask & IN_MOVED_TO) && isSettingsFile(*event)) sinceRename = 0;
+                if (wanted > 0 ? seen == wanted : sinceRename == -wanted) {
                     kill(pid, SIGKILL);
                     std::printf("killed at change %d (%s)\n", seen, event->len ? event->name : "?");
                     return 0;

@@ -26,8 +26,10 @@ for ((round = 1; round <= rounds; round++)); do
   click $((171 + extra)) 9
   dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Confirm$' | head -n 1) ||
     fail "round $round: the exit question did not appear"
-  # A save makes a dozen changes or more (more after a stale lock); past them the game ends by itself.
-  "$killer" "$folder" "$pid" $((1 + RANDOM % 24)) >"$work/killer" &
+  # Half the kills count from the save's start (a dozen changes or more before the new file
+  # is in place), half from the rename that puts it there.
+  if ((RANDOM % 2)); then step=$((1 + RANDOM % 16)); else step=$((-(RANDOM % 3))); fi
+  "$killer" "$folder" "$pid" "$step" >"$work/killer" &
   killer_pid=$!
   until [ -s "$work/killer" ]; do sleep 0.01; done # watching
   xdotool windowfocus --sync "$dialog" key alt+y
