@@ -14,7 +14,8 @@ std::string le(unsigned value, int size) {
 }
 
 std::string chunk(const std::string& id, const std::string& body) {
-    return id + le(static_cast<unsigned>(body.size()), 4) + body + std::string(body.size() % 2, '\0');
+    return id + le(static_cast<unsigned>(body.size()), 4) + body +
+           std::string(body.size() % 2, '\0');
 }
 
 std::string format(unsigned tag, unsigned channels, unsigned rate, unsigned bits) {
