@@ -6,9 +6,11 @@
 // values, so a crash in the middle of a save leaves the whole old save or the whole new one.
 #include "platform/SettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStringDecoder>
 
@@ -146,8 +148,23 @@ private:
     }
 
     void writeFile(const QString& reportedName) {
+        removeAbandonedLock();
         settings_->sync();
         if (settings_->status() == QSettings::AccessError) failSetData(reportedName);
+    }
+
+    // QSettings locks the file while it writes. A writer killed between creating the lock and
+    // filling in who holds it leaves a lock nobody can be asked about, and the next save would
+    // wait until it is half a minute old. One that is still unreadable a second after it was
+    // made belongs to no live writer: it goes.
+    void removeAbandonedLock() const {
+        const QString path = path_ + QStringLiteral(".lock");
+        const QFileInfo lock(path);
+        if (!lock.isFile() || lock.lastModified().msecsTo(QDateTime::currentDateTime()) < 1000)
+            return;
+        qint64 pid = 0;
+        QString host, application;
+        if (!QLockFile(path).getLockInfo(&pid, &host, &application)) QFile::remove(path);
     }
 
     // The first write over a damaged file keeps it as "<file>.damaged" and starts afresh.
