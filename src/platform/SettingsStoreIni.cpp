@@ -13,6 +13,10 @@
 #include <QLockFile>
 #include <QSettings>
 #include <QStringDecoder>
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
 
 namespace platform {
 
@@ -148,23 +152,38 @@ private:
     }
 
     void writeFile(const QString& reportedName) {
-        removeAbandonedLock();
+        removeAbandonedLocks();
         settings_->sync();
         if (settings_->status() == QSettings::AccessError) failSetData(reportedName);
     }
 
-    // QSettings locks the file while it writes. A writer killed between creating the lock and
-    // filling in who holds it leaves a lock nobody can be asked about, and the next save would
-    // wait until it is half a minute old. One that is still unreadable a second after it was
-    // made belongs to no live writer: it goes.
-    void removeAbandonedLock() const {
-        const QString path = path_ + QStringLiteral(".lock");
-        const QFileInfo lock(path);
-        if (!lock.isFile() || lock.lastModified().msecsTo(QDateTime::currentDateTime()) < 1000)
-            return;
-        qint64 pid = 0;
-        QString host, application;
-        if (!QLockFile(path).getLockInfo(&pid, &host, &application)) QFile::remove(path);
+    // QSettings locks the file while it writes, and takes a lock on the lock to clear a stale
+    // one. A writer killed in the middle of either leaves lock files that Qt waits for until
+    // they are half a minute old, or, killed while clearing, that it may never get past. A lock
+    // file that is over a second old and unreadable, or whose owner no longer runs, belongs to
+    // no live writer: they go before the save.
+    void removeAbandonedLocks() const {
+        const QFileInfo file(path_);
+        const QDir folder = file.dir();
+        const QStringList locks = folder.entryList({file.fileName() + QStringLiteral(".lock*")},
+                                                   QDir::Files | QDir::Hidden);
+        for (const QString& name : locks) {
+            const QString lock = folder.filePath(name);
+            if (QFileInfo(lock).lastModified().msecsTo(QDateTime::currentDateTime()) < 1000)
+                continue;
+            qint64 pid = 0;
+            QString host, application;
+            const bool readable = QLockFile(lock).getLockInfo(&pid, &host, &application);
+            if (!readable || !processRuns(pid)) QFile::remove(lock);
+        }
+    }
+
+    static bool processRuns(qint64 pid) {
+#ifdef Q_OS_UNIX
+        return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH);
+#else
+        return pid > 0; // the registry is the store there
+#endif
     }
 
     // The first write over a damaged file keeps it as "<file>.damaged" and starts afresh.

@@ -33,7 +33,9 @@ for ((round = 1; round <= rounds; round++)); do
   killer_pid=$!
   until [ -s "$work/killer" ]; do sleep 0.01; done # watching
   xdotool windowfocus --sync "$dialog" key alt+y
-  timeout 20 tail --pid="$pid" -f /dev/null || fail "round $round: the game neither ended nor died"
+  timeout 20 tail --pid="$pid" -f /dev/null ||
+    fail "round $round ($(tail -n 1 "$work/killer")): the game neither ended nor died;" \
+      "the settings folder: $(ls -l --full-time "$folder")"
   pid=""
   wait "$killer_pid" || fail "round $round: $(tail -n 1 "$work/killer")"
   outcome=$(tail -n 1 "$work/killer")
