@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 #include "support/ScratchConfig.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -128,6 +129,27 @@ TEST(SettingsStore, AnUpdateReachesTheFileWholeOnCommitOrNotAtAll) {
     store->WriteInteger(QStringLiteral("Digit"), 5);
     store->WriteInteger(QStringLiteral("Left"), 4);
     EXPECT_EQ(failureOf([&] { update.Commit(); }), "Failed to set data for 'Digit'");
+}
+
+// Lock files a killed save left behind: one naming a process that is gone, and an empty one
+// (killed before it was filled in). Neither holds the next save up, and both go.
+TEST(SettingsStore, LocksLeftByAKilledSaveAreClearedBeforeTheNextOne) {
+    ScratchConfig config;
+    auto store = openGameKey();
+    const QString deadOwner = config.file() + QStringLiteral(".lock");
+    const QString empty = config.file() + QStringLiteral(".lock.rmlock.rmlock");
+    writeFile(deadOwner, "2147483646\nbrainlock\n\n");
+    writeFile(empty, "");
+    for (const QString& lock : {deadOwner, empty}) {
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                         QFileDevice::FileModificationTime);
+    }
+    store->WriteInteger(QStringLiteral("Left"), 9);
+    EXPECT_EQ(store->ReadInteger(QStringLiteral("Left")), 9);
+    EXPECT_FALSE(QFile::exists(deadOwner));
+    EXPECT_FALSE(QFile::exists(empty));
 }
 
 TEST(SettingsStore, ADamagedFileIsReportedAndKeptAsideOnTheFirstWrite) {
