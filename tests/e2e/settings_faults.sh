@@ -75,7 +75,7 @@ blocked_at_start "\"Brainlock.conf\" a folder" "Failed to create key Brainlock"
 rm -rf "$folder"
 
 # A tmpfs needs a mount namespace: root's own, or a user namespace where that is allowed.
-if [ "$(id -u)" = 0 ]; then
+if [ "$(id -u)" = 0 ] && unshare --mount true 2>/dev/null; then
   unshare --mount --propagation private "$0" "$RUNTIME" "$reader" --full-disk
 elif unshare --user --map-root-user --mount true 2>/dev/null; then
   unshare --user --map-root-user --mount "$0" "$RUNTIME" "$reader" --full-disk
