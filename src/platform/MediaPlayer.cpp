@@ -90,15 +90,16 @@ public:
 
     // Nothing sounds: the device pauses. A paused device's thread still wakes for every
     // buffer to play silence, so once no loading is under way the thread is also held at the
-    // device's lock, and an idle game does not wake for audio at all.
-    void sleepIfIdle() {
+    // device's lock, and an idle game does not wake for audio at all. Only the user-interface
+    // thread holds it (`mayHold`): a worker's lock would end with the worker.
+    void sleepIfIdle(bool mayHold = true) {
         if (device_ == 0) return;
         const int channels = sdl().Mix_AllocateChannels(-1);
         for (int channel = 0; channel < channels; ++channel)
             if (sdl().Mix_Playing(channel) && !sdl().Mix_Paused(channel)) return;
         if (sdl().Mix_PlayingMusic() && !sdl().Mix_PausedMusic()) return;
         sdl().SDL_PauseAudioDevice(device_, 1);
-        if (!holding_ && lastTaskDone_()) {
+        if (mayHold && !holding_ && lastTaskDone_()) {
             sdl().SDL_LockAudioDevice(device_); // the lock is recursive: our own calls go on
             holding_ = true;
         }
@@ -158,7 +159,7 @@ private:
         sdl().Mix_ChannelFinished([](int) { postSleepIfIdle(); });
         sdl().Mix_HookMusicFinished([] { postSleepIfIdle(); });
         device_ = findMixerDevice();
-        sleepIfIdle();
+        sleepIfIdle(false); // on the worker
     }
 
     // The tune's instruments are our own; without the file the system's default SoundFont
