@@ -95,32 +95,40 @@ menu_item() {
   sleep 0.3
   geometry
 }
+# Waits for the game to end and puts its exit code in `status`. $1: what it should end after.
+wait_for_end() {
+  status=0
+  timeout 10 tail --pid="$pid" -f /dev/null || fail "the game did not end after $1"
+  wait "$pid" || status=$?
+  pid=""
+}
+
 # Starts the game, which must stop at once: an "Application Error" box appears, Enter closes
 # it and the game ends with code 1. $1 says what is wrong, for the messages.
 expect_startup_error() {
   (cd "$RUNTIME" && exec ./brainlock) 2>"$work/stderr" &
   pid=$!
-  local box status=0
+  local box
   box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Application Error$' | head -n 1) ||
     fail "$1: no \"Application Error\" box"
   xdotool windowfocus --sync "$box" key Return
-  timeout 10 tail --pid="$pid" -f /dev/null || fail "$1: the game did not end after the box"
-  wait "$pid" || status=$?
-  pid=""
+  wait_for_end "the box ($1)"
   [ "$status" -eq 1 ] || fail "$1: the game ended with code $status, expected 1"
 }
 
-# Clicks the game panel's "X" (moved right by the extra width, if given), answers the exit
-# question with Yes and expects the game to end with code 0.
-exit_game() {
+# Clicks the game panel's "X" (moved right by the extra width, if given) and waits for the
+# exit question, whose window it puts in `dialog`.
+ask_to_exit() {
   click $((171 + ${1:-0})) 9
-  local dialog status=0
   dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Confirm$' | head -n 1) ||
     fail "the exit question did not appear"
+}
+
+# Asks to exit, answers Yes and expects the game to end with code 0.
+exit_game() {
+  ask_to_exit "${1:-0}"
   xdotool windowfocus --sync "$dialog" key alt+y
-  timeout 10 tail --pid="$pid" -f /dev/null || fail "the game did not end after Yes"
-  wait "$pid" || status=$?
-  pid=""
+  wait_for_end "Yes"
   [ "$status" -eq 0 ] || fail "the game ended with code $status"
   echo "exit question answered Yes: the game ended with code 0"
 }

@@ -23,9 +23,7 @@ for ((round = 1; round <= rounds; round++)); do
   printf '%s' "$old" >"$file"
   start_game
   disown "$pid" # killed, it is no job for the shell to report
-  click $((171 + extra)) 9
-  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Confirm$' | head -n 1) ||
-    fail "round $round: the exit question did not appear"
+  ask_to_exit "$extra"
   # Half the kills count from the save's start (a dozen changes or more before the new file
   # is in place), half from the rename that puts it there.
   if ((RANDOM % 2)); then step=$((1 + RANDOM % 16)); else step=$((-(RANDOM % 3))); fi

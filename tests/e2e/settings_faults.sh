@@ -42,13 +42,10 @@ full_disk_at_exit() {
   [ ! -s "$work/changes" ] || fail "the start-up wrote to the settings folder: $(cat "$work/changes")"
   [ "$(game_windows | wc -l)" = 1 ] || fail "a message box at start-up with a readable file"
   play_a_wrong_guess
-  click 171 9 # "X", then Yes: the save fails
-  xdotool windowfocus --sync "$(xdotool search --sync --onlyvisible --name '^Confirm$' | head -n 1)" key alt+y
+  ask_to_exit
+  xdotool windowfocus --sync "$dialog" key alt+y # the save fails
   expect_text "$(message_box_text)" "Failed to set data for 'Left'"
-  local status=0
-  timeout 10 tail --pid="$pid" -f /dev/null || fail "the game did not end after the message"
-  wait "$pid" || status=$?
-  pid=""
+  wait_for_end "the message"
   [ "$status" -eq 0 ] || fail "the game ended with code $status after a failed save"
   cmp -s "$work/before" "$folder/Brainlock.conf" || fail "the failed save changed the old file"
   echo "full disk: nothing written at start-up, \"Failed to set data for 'Left'\" at exit," \
