@@ -17,7 +17,7 @@ std::unique_ptr<TWindows> createWindows(QApplication& app) {
     // program; failures of the window's own handlers are reported by the handlers themselves.
     try {
         windows->main = std::make_unique<game::TfMain>(platform::systemUtcClock());
-        windows->about = std::make_unique<TfAbout>();
+        windows->about = std::make_unique<TfAbout>(windows->main.get()); // stays above it
     } catch (const std::exception& e) {
         platform::showStartupError(QString::fromUtf8(e.what()));
         return nullptr;

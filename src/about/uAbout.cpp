@@ -61,7 +61,6 @@ TfAbout::TfAbout(QWidget* parent)
     : platform::TDialogWithoutCancel(parent) {
     setObjectName(QStringLiteral("fAbout"));
     setWindowTitle(QStringLiteral("About Brainlock Game"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/about.png")));
     setFont(platform::uiFont());
     setFixedSize(kClientWidth, kClientHeight);
     setAutoFillBackground(true);

@@ -1,6 +1,7 @@
 #include "controls/ProDlgs.h"
 
 #include "controls/ProCtrls.h"
+#include "platform/DialogWindow.h"
 #include "platform/Help.h"
 #include "platform/StdCtrls.h"
 
@@ -57,14 +58,6 @@ int screenPixelsPerInch() {
     return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch()))
                   : kDesignPixelsPerInch;
 }
-
-void centreOnScreen(QWidget& window) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
-}
 } // namespace
 
 TProCommonDialog::TProCommonDialog(QWidget* owner)
@@ -78,8 +71,8 @@ QWidget* TProCommonDialog::ownerWindow() const {
 TProInfoDialog::TProInfoDialog(QWidget* owner)
     : TProCommonDialog(owner) {}
 
-TInfoForm::TInfoForm()
-    : platform::TDialogWithoutCancel(nullptr) {
+TInfoForm::TInfoForm(QWidget* owner)
+    : platform::TDialogWithoutCancel(owner) {
     setObjectName(QStringLiteral("InfoForm"));
     setWindowTitle(fromUtf8(LoadStr(infoCaptionId(dlEnglish))));
     setFixedSize(kClientSize);
@@ -129,7 +122,8 @@ void TInfoForm::scaleTo(int screenPpi) {
 }
 
 void TProInfoDialog::Execute() {
-    auto form = std::make_unique<TInfoForm>();
+    QWidget* owner = ownerWindow();
+    auto form = std::make_unique<TInfoForm>(owner ? owner->window() : nullptr);
     form->InfoLabel->setCaption(InfoMessage);
     form->InfoLabel->setAlignment(Alignment);
     form->InfoLabel->setVerticalAlignment(VerticalAlignment);
@@ -143,10 +137,9 @@ void TProInfoDialog::Execute() {
         form->HelpButton->hide();
         form->OKButton->move(kCentredOkLeft, form->OKButton->y());
     }
-    QWidget* owner = ownerWindow();
     form->setFont(ParentFont && owner ? owner->window()->font() : font());
     form->scaleTo(screenPixelsPerInch());
-    centreOnScreen(*form);
+    platform::centreOnScreen(*form);
     form->setWindowModality(Qt::ApplicationModal);
     form->exec(); // the window is released when `form` goes, also after an error
 }

@@ -55,7 +55,8 @@ public:
 class TInfoForm : public platform::TDialogWithoutCancel {
     Q_OBJECT
 public:
-    TInfoForm();
+    // Transient for `owner` (its top-level window), which does not own it.
+    explicit TInfoForm(QWidget* owner = nullptr);
 
     QFrame* Bevel = nullptr;
     platform::TImage* Image = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/StdCtrls.h"
 #include "platform/WindowMove.h"
+#include "platform/WindowSystem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -546,8 +547,11 @@ void TfMain::FormDestroy() {
     }
 }
 
-// The stored place, unless no part of the title strip would be on any screen.
+// The stored place, unless no part of the title strip would be on any screen. Where the
+// window system places windows itself, the stored place is kept for the next desktop that
+// lets the game put its window back.
 void TfMain::placeWindow() {
+    if (!platform::windowPlacesAreKnown()) return;
     std::vector<ScreenRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect r = screen->geometry();

@@ -37,6 +37,7 @@ void postApplicationError(const QString& message) {
 #include "platform/Fonts.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -49,6 +50,12 @@ void initApplication(QApplication& app, const QString& title) {
         app.setStyle(style);
         app.setPalette(style->standardPalette()); // not the desktop theme's colours
     }
+    // The desktop matches the windows to the menu entry, and shows the game's icon for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.norvane.brainlock"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/brainlock.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     installFontSubstitutes();
     app.setFont(uiFont());
     registerCursors(); // before any window is built

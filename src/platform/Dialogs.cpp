@@ -1,29 +1,26 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Application.h"
+#include "platform/DialogWindow.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <cstdio>
 
 namespace platform {
 
 namespace {
 
+// The box takes its final size before it is placed, and keeps it.
 void centreOnScreen(QMessageBox& box) {
     box.adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = box.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        box.move(frame.topLeft());
-    }
+    box.setFixedSize(box.size());
+    platform::centreOnScreen(box);
 }
 
 int runBox(QMessageBox::Icon icon, const QString& caption, const QString& text, bool question) {
-    QMessageBox box(icon, caption, text, QMessageBox::NoButton);
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, dialogOwner(), dialogWindowFlags());
     box.setObjectName(QStringLiteral("messageDialog"));
     box.setWindowModality(Qt::ApplicationModal);
     if (question) {

@@ -1,6 +1,7 @@
 #include "platform/StdCtrls.h"
 
 #include "platform/Application.h"
+#include "platform/DialogWindow.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -56,8 +57,7 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 TDialogWithoutCancel::TDialogWithoutCancel(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {}
+    : QDialog(parent, dialogWindowFlags()) {}
 
 void TDialogWithoutCancel::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {

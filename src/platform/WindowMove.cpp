@@ -1,5 +1,7 @@
 #include "platform/WindowMove.h"
 
+#include "platform/WindowSystem.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -14,12 +16,10 @@ WindowMover::WindowMover(QWidget* window, std::function<void(QPoint)> moved)
 
 void WindowMover::begin(QWidget* source, QPoint globalPress) {
     finish();
-    endSystemMove();
+    stopWatchingSystemMove();
     QWindow* handle = window_->windowHandle();
     if (handle && handle->startSystemMove()) {
-        // The window system moves the window and keeps the release to itself: every move
-        // it makes is recorded, and the move counts as ended at the next pointer event here.
-        systemMove_ = true;
+        systemMove_ = SystemMove::Running;
         window_->installEventFilter(this);
         qApp->installEventFilter(this);
         return;
@@ -31,14 +31,7 @@ void WindowMover::begin(QWidget* source, QPoint globalPress) {
 }
 
 bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
-    if (systemMove_) {
-        if (watched == window_ && event->type() == QEvent::Move) moved_(window_->pos());
-        const bool pointerBack = event->type() == QEvent::MouseButtonPress ||
-                                 event->type() == QEvent::MouseButtonRelease ||
-                                 event->type() == QEvent::Enter;
-        if (pointerBack) endSystemMove();
-        return false;
-    }
+    if (systemMove_ != SystemMove::None) return filterSystemMove(watched, event);
     if (watched != source_) return false;
     if (event->type() == QEvent::MouseMove) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -54,19 +47,41 @@ bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+bool WindowMover::filterSystemMove(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (systemMove_ == SystemMove::Running) {
+        const bool pointerBack = type == QEvent::MouseButtonPress ||
+                                 type == QEvent::MouseButtonRelease || type == QEvent::Enter;
+        if (pointerBack) {
+            systemMove_ = SystemMove::Settling;
+            report();
+        }
+    } else if (type == QEvent::Move && watched == window_) {
+        report(); // the window manager's last word on where the drag ended
+    } else if (type == QEvent::MouseButtonPress) {
+        stopWatchingSystemMove(); // the player has moved on to something else
+    }
+    return false;
+}
+
 void WindowMover::finish() {
     if (!source_) return;
     source_->removeEventFilter(this);
     source_ = nullptr;
-    moved_(window_->pos());
+    report();
 }
 
-void WindowMover::endSystemMove() {
-    if (!systemMove_) return;
-    systemMove_ = false;
+void WindowMover::stopWatchingSystemMove() {
+    if (systemMove_ == SystemMove::None) return;
+    const bool running = systemMove_ == SystemMove::Running;
+    systemMove_ = SystemMove::None;
     window_->removeEventFilter(this);
     qApp->removeEventFilter(this);
-    moved_(window_->pos());
+    if (running) report();
+}
+
+void WindowMover::report() {
+    if (windowPlacesAreKnown()) moved_(window_->pos());
 }
 
 } // namespace platform

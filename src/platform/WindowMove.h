@@ -15,26 +15,34 @@ namespace platform {
 class WindowMover : public QObject {
     Q_OBJECT
 public:
-    // `moved` is given the window's position when a move ends.
+    // `moved` is given the window's position when a move ends; never where window places
+    // are not known.
     WindowMover(QWidget* window, std::function<void(QPoint)> moved);
 
     // Starts a move from a left press on `source` at the pointer's global position.
     void begin(QWidget* source, QPoint globalPress);
-    bool moving() const { return !source_.isNull() || systemMove_; }
+    bool moving() const { return !source_.isNull() || systemMove_ == SystemMove::Running; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A window manager's move loop keeps the pointer to itself and ends before its last move
+    // of the window reaches us: the move is over when the pointer comes back, and the window
+    // manager's moves that follow still belong to it, until the player's next press.
+    enum class SystemMove { None, Running, Settling };
+
+    bool filterSystemMove(QObject* watched, QEvent* event);
     void finish();
-    void endSystemMove();
+    void stopWatchingSystemMove();
+    void report();
 
     QWidget* window_;
     std::function<void(QPoint)> moved_;
     QPointer<QWidget> source_; // the pressed control while the move is our own
     QPoint pressGlobal_;
     QPoint startPos_;
-    bool systemMove_ = false;
+    SystemMove systemMove_ = SystemMove::None;
 };
 
 } // namespace platform

@@ -1,0 +1,77 @@
+#include "platform/DialogWindow.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+
+namespace {
+
+// The frame the window manager gave the last dialog; every dialog gets the same kind.
+QMargins& lastFrame() {
+    static QMargins frame;
+    return frame;
+}
+
+void placeCentred(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(centredFrameOrigin(window.size(), lastFrame(), screen->geometry()));
+}
+
+// Puts the window right once, at its first paint, when its real frame is not the one it was
+// placed with.
+class FrameCheck : public QObject {
+public:
+    explicit FrameCheck(QWidget& window)
+        : QObject(&window) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint) return false;
+        auto* window = static_cast<QWidget*>(watched);
+        window->removeEventFilter(this);
+        deleteLater();
+        if (const QWindow* handle = window->windowHandle()) {
+            const QMargins frame = handle->frameMargins();
+            if (frame != lastFrame()) {
+                lastFrame() = frame;
+                placeCentred(*window);
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+Qt::WindowFlags dialogWindowFlags() {
+    return Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+           Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+}
+
+QWidget* dialogOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowType() == Qt::Window) return window;
+    return nullptr;
+}
+
+QPoint centredFrameOrigin(QSize client, QMargins frame, QRect screen) {
+    const QSize outer = client.grownBy(frame);
+    return {screen.x() + (screen.width() - outer.width()) / 2,
+            screen.y() + (screen.height() - outer.height()) / 2};
+}
+
+void centreOnScreen(QWidget& window) {
+    placeCentred(window);
+    new FrameCheck(window);
+}
+
+} // namespace platform
