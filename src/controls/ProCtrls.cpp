@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QShortcutEvent>
@@ -252,14 +253,34 @@ void TProCustomLabel::MouseLeave() {
     if (OnMouseLeave) OnMouseLeave(this);
 }
 
+void TProCustomLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    followPointer(rect().contains(event->position().toPoint()));
+}
+
+void TProCustomLabel::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->buttons() != Qt::NoButton)
+        followPointer(rect().contains(event->position().toPoint()));
+}
+
+void TProCustomLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void TProCustomLabel::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
-    platform::guarded([&] { MouseEnter(); });
+    followPointer(true);
 }
 
 void TProCustomLabel::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    platform::guarded([&] { MouseLeave(); });
+    followPointer(false);
+}
+
+void TProCustomLabel::followPointer(bool inside) {
+    if (!pointer_.update(inside)) return;
+    platform::guarded([&] { inside ? MouseEnter() : MouseLeave(); });
 }
 
 void TProCustomLabel::changeEvent(QEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "controls/ProCtrlsCore.h"
 #include "platform/Colors.h"
+#include "platform/PointerPresence.h"
 
 #include <QPushButton>
 #include <QWidget>
@@ -84,12 +85,18 @@ protected:
     virtual void FontChanged() {}
 
     void paintEvent(QPaintEvent* event) override;
+    // The label takes its own presses, as a control drawn on its window does: they do not
+    // reach the window beneath.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    void followPointer(bool inside);
     template <class T> void assign(T& field, const T& value);
     template <class T> void assignEffect(T& field, const T& value);
     void adjustBounds();
@@ -118,6 +125,7 @@ private:
     int shadowSize_ = 0;
     platform::TColor shadowColor_ = platform::clBtnShadow;
     TVerticalAlignment verticalAlignment_ = vaTop;
+    platform::PointerPresence pointer_;
     bool EffectsUpdating = false;
     int mnemonicId_ = 0;
 };

@@ -390,6 +390,7 @@ void TTransparentButton::mousePressEvent(QMouseEvent* event) {
     if (!isEnabled()) return;
     const QPoint at = event->position().toPoint();
     const bool inside = IsInside(at.x(), at.y());
+    followPointer(inside); // a press tells where the pointer is, whatever came before
     if (inside) setPressState(kPressed);
     if (event->button() == Qt::LeftButton) leftPressedInside_ = inside;
     if (dropDownMenu_ && event->button() == Qt::LeftButton) {
@@ -417,6 +418,7 @@ void TTransparentButton::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     const QPoint at = event->position().toPoint();
     if (pressState_ == kPressed && !down_ && !IsInside(at.x(), at.y())) setPressState(kUp);
+    if (event->buttons() != Qt::NoButton) followPointer(IsInside(at.x(), at.y()));
 }
 
 void TTransparentButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -461,11 +463,16 @@ void TTransparentButton::MouseLeave() {
 }
 
 void TTransparentButton::enterEvent(QEnterEvent*) {
-    platform::guarded([&] { MouseEnter(); });
+    followPointer(true);
 }
 
 void TTransparentButton::leaveEvent(QEvent*) {
-    platform::guarded([&] { MouseLeave(); });
+    followPointer(false);
+}
+
+void TTransparentButton::followPointer(bool inside) {
+    if (!pointer_.update(inside)) return;
+    platform::guarded([&] { inside ? MouseEnter() : MouseLeave(); });
 }
 
 void TTransparentButton::changeEvent(QEvent* event) {

@@ -6,6 +6,7 @@
 
 #include "controls/TransBtnLayout.h"
 #include "platform/Colors.h"
+#include "platform/PointerPresence.h"
 
 #include <QImage>
 #include <QMenu>
@@ -114,6 +115,7 @@ private:
     void setPressState(unsigned char state);
     void mouseUp(Qt::MouseButton button, const QPoint& at);
     bool popDropDownMenu();
+    void followPointer(bool inside);
     void updateMnemonic();
     void frame(QPainter& canvas, BtnRect& r, platform::TColor top, platform::TColor bottom,
                unsigned width) const;
@@ -138,6 +140,7 @@ private:
 
     unsigned char pressState_ = kUp;
     bool mouseInside_ = false;
+    platform::PointerPresence pointer_;
     bool leftPressedInside_ = false; // a left press inside, waiting for its release
     int mnemonicId_ = 0;
     QSize cellSize_;

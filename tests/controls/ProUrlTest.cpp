@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using controls::TProUrlLabel;
@@ -20,8 +21,7 @@ protected:
         label.show();
     }
     void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        QMouseEvent up(QEvent::MouseButtonRelease, at, label.mapToGlobal(at), button, {}, {});
-        QApplication::sendEvent(&label, &up);
+        QTest::mouseRelease(&label, button, {}, at); // QTest keeps count of the buttons held
     }
     void enter() {
         QEnterEvent in(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
@@ -82,4 +82,42 @@ TEST_F(UrlLabel, AColourFromOutsideBecomesTheRestingColourUnlessItHovers) {
     label.setCanHover(false);
     label.setCanHover(false); // every call sets the underline
     EXPECT_TRUE(label.font().underline());
+}
+
+// In a test window, through the window's own event path: while a button is held Qt gives the
+// label no leave or enter, yet the colours follow the pointer; the press stays the label's.
+TEST(UrlLabelInAWindow, ColoursFollowThePointerWhileAMouseButtonIsHeld) {
+    testing_support::FakeShell shell;
+    QWidget window;
+    window.resize(200, 60);
+    int windowPresses = 0;
+    struct PressCounter : QObject {
+        int* presses;
+        explicit PressCounter(int* p)
+            : presses(p) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::MouseButtonPress) ++*presses;
+            return false;
+        }
+    } counter(&windowPresses);
+    window.installEventFilter(&counter);
+    auto* label = new TProUrlLabel(&window);
+    label->setCaption(QStringLiteral("https://brainlock.example/"));
+    label->setAutoSize(false);
+    label->setGeometry(20, 20, 100, 20);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QWindow* handle = window.windowHandle();
+
+    QTest::mouseMove(handle, QPoint(30, 30));
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(label->fontColor(), rgbColor(255, 0, 0));
+    QTest::mouseMove(handle, QPoint(170, 50));
+    EXPECT_EQ(label->fontColor(), rgbColor(0, 0, 255)); // resting colour while away
+    QTest::mouseMove(handle, QPoint(40, 30));
+    EXPECT_EQ(label->fontColor(), rgbColor(255, 0, 0)); // activated again
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(40, 30));
+    EXPECT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(label->fontColor(), rgbColor(0, 0, 128));
+    EXPECT_EQ(windowPresses, 0); // a draggable window beneath would not have moved
 }

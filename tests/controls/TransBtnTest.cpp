@@ -5,6 +5,7 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -111,6 +112,7 @@ TEST_F(TransBtn, PressAndReleaseInsideClicksOnceAndOtherGesturesDoNot) {
     button->setEnabled(false);
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(button->pressed());
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
 TEST_F(TransBtn, FrameRingsShowOnHoverAndSwapWhenPressed) {
@@ -221,4 +223,34 @@ TEST_F(TransBtn, AFailingClickHandlerLeavesTheButtonUpAndReportsTheError) {
     EXPECT_FALSE(button->mouseInside());
     QApplication::processEvents();
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("application:the handler failed")});
+}
+
+// Through the window's own event path, as the window system delivers them: Qt sends the pressed
+// button no leave or enter while the button is held, yet the hover frame follows the pointer,
+// and the notifications Qt sends late at the release do not repeat it.
+TEST_F(TransBtn, HoverFollowsThePointerWhileAMouseButtonIsHeld) {
+    int enters = 0;
+    int exits = 0;
+    button->OnMouseEnter = [&](QObject*) { ++enters; };
+    button->OnMouseExit = [&](QObject*) { ++exits; };
+    QWindow* window = parent.windowHandle();
+    const QColor light = system(platform::clBtnHighlight);
+
+    QTest::mouseMove(window, QPoint(45, 45));
+    QTest::mouseMove(window, QPoint(15, 15));
+    ASSERT_TRUE(button->mouseInside());
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(15, 15));
+    QTest::mouseMove(window, QPoint(45, 45));
+    EXPECT_FALSE(button->mouseInside());
+    EXPECT_FALSE(button->pressed());
+    EXPECT_EQ(shot().pixelColor(5, 0), QColor(Qt::black)); // no hover frame while away
+    QTest::mouseMove(window, QPoint(16, 16));
+    EXPECT_TRUE(button->mouseInside());
+    EXPECT_EQ(shot().pixelColor(5, 0), light); // the up frame: the pressed look stays gone
+    QTest::mouseMove(window, QPoint(50, 50));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(50, 50));
+    EXPECT_FALSE(button->mouseInside());
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(enters, 2);
+    EXPECT_EQ(exits, 2);
 }
