@@ -1,5 +1,7 @@
 # Sourced by the end-to-end tests: starts the real game from its runtime folder on the X
 # server in DISPLAY, finds its window, and gives the tests clicks in window coordinates.
+# With E2E_WM=openbox the script runs under a window manager, started for it and stopped
+# with it; otherwise on the bare server.
 # Needs: RUNTIME (the runtime folder). Sets: pid, wid, X, Y, WIDTH, HEIGHT, work.
 if [ -z "${DISPLAY:-}" ]; then
   echo "no DISPLAY: the end-to-end test needs an X server (scripts/test starts one)"
@@ -7,8 +9,15 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 work=$(mktemp -d)
 pid=""
+wm_pid=""
+helpers=() # processes a script started for itself, stopped with it
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  local helper
+  for helper in $wm_pid "${helpers[@]}"; do
+    kill "$helper" 2>/dev/null || true
+    wait "$helper" 2>/dev/null || true
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -17,6 +26,22 @@ fail() {
   [ -s "$work/stderr" ] && { echo "the game's standard error:"; cat "$work/stderr"; }
   exit 1
 }
+
+# The window manager's check window, once one runs.
+wm_running() {
+  local check
+  check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
+  [ -n "$check" ] && xwininfo -id "$check" >/dev/null 2>&1
+}
+if [ "${E2E_WM:-}" = openbox ]; then
+  command -v openbox >/dev/null || { echo "openbox is not installed"; exit 77; }
+  wm_running && { echo "another window manager runs on $DISPLAY"; exit 1; }
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 50); do wm_running && break; sleep 0.1; done
+  wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
+  echo "under openbox"
+fi
 
 # The game's visible windows captioned "Brainlock Game": the main window and its message boxes.
 game_windows() { xdotool search --onlyvisible --pid "$pid" --name '^Brainlock Game$' 2>/dev/null || true; }
@@ -82,6 +107,50 @@ play_a_wrong_guess() {
   fail "ssLeft shows $left after a wrong guess, expected 10"
 }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }
+# A window's frame as "X,Y WxH": its client area grown by the frame the window manager drew
+# around it (none on a bare server).
+frame_of() {
+  local info x y w h l=0 r=0 t=0 b=0 extents
+  info=$(xwininfo -id "$1")
+  x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  w=$(sed -n 's/.*Width: *//p' <<<"$info")
+  h=$(sed -n 's/.*Height: *//p' <<<"$info")
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')
+  [ -n "$extents" ] && IFS=', ' read -r l r t b <<<"$extents"
+  echo "$((x - l)),$((y - t)) $((w + l + r))x$((h + t + b))"
+}
+# Checks what a dialog window of the game is on any desktop: transient for the main window,
+# modal, fixed in size, asking for no minimize or maximize button; with "centred", its frame
+# centred on the screen. $2 names it for the messages.
+check_dialog() {
+  local dialog=$1 name=$2 hints motif
+  xprop -id "$dialog" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$wid")\$" ||
+    fail "$name is not transient for the game's window: $(xprop -id "$dialog" WM_TRANSIENT_FOR)"
+  xprop -id "$dialog" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL || fail "$name is not modal"
+  hints=$(xprop -id "$dialog" WM_NORMAL_HINTS)
+  [ "$(sed -n 's/.*minimum size: //p' <<<"$hints")" = "$(sed -n 's/.*maximum size: //p' <<<"$hints")" ] ||
+    fail "$name can be resized: $hints"
+  motif=$(xprop -id "$dialog" _MOTIF_WM_HINTS | sed -n 's/.*= //p')
+  IFS=', ' read -r _ functions decorations _ <<<"$motif"
+  (( (functions & 0x18) == 0 && (decorations & 0x60) == 0 )) ||
+    fail "$name asks for minimize or maximize: _MOTIF_WM_HINTS $motif"
+  if [ "${3:-}" = centred ]; then
+    local frame fx fy fw fh sw sh
+    frame=$(frame_of "$dialog")
+    IFS=',x ' read -r fx fy fw fh <<<"$frame"
+    read -r sw sh < <(xwininfo -root | sed -n 's/.*Width: *//p; s/.*Height: *//p' | paste -sd' ')
+    (( ${#frame} && (2 * fx + fw - sw) ** 2 <= 1 && (2 * fy + fh - sh) ** 2 <= 1 )) ||
+      fail "$name's frame $frame is not centred on the ${sw}x$sh screen"
+  fi
+  if [ -n "$wm_pid" ]; then # the window manager's stacking order, bottom to top
+    xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, /\n/g' |
+      awk -v main="$(printf '0x%x' "$wid")" -v dialog="$(printf '0x%x' "$dialog")" \
+        '$1 == main { m = NR } $1 == dialog { d = NR } END { exit !(m && d > m) }' ||
+      fail "$name is not above the game's window"
+  fi
+  echo "$name: transient for the game, modal, fixed in size${3:+, $3 with its frame ($(frame_of "$dialog"))}"
+}
 # Puts the pointer at a point of the window. (xdotool's --sync would wait for a move that
 # never comes when the pointer is there already.)
 point() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; }
@@ -124,11 +193,16 @@ ask_to_exit() {
     fail "the exit question did not appear"
 }
 
-# Asks to exit, answers Yes and expects the game to end with code 0.
-exit_game() {
-  ask_to_exit "${1:-0}"
+# Answers the exit question Yes and expects the game to end with code 0.
+answer_yes() {
   xdotool windowfocus --sync "$dialog" key alt+y
   wait_for_end "Yes"
   [ "$status" -eq 0 ] || fail "the game ended with code $status"
   echo "exit question answered Yes: the game ended with code 0"
+}
+
+# Asks to exit, answers Yes and expects the game to end with code 0.
+exit_game() {
+  ask_to_exit "${1:-0}"
+  answer_yes
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The skinned window on a real X server: the side panels from the popup menu and the width
-# that follows them, dragging the window by its title, and a right press that opens the
-# menu without moving it. Leaves a screenshot of the widest window in SHOT_DIR if set.
+# that follows them, dragging the window by its title, a right press that opens the menu
+# without moving it, the dialogs as the desktop shows them, and the next start opening where
+# the window was dragged. Leaves a screenshot of the widest window in SHOT_DIR if set.
 # Usage: panels_e2e.sh RUNTIME_DIR    (needs DISPLAY; exits 77 to skip without one)
 set -euo pipefail
 RUNTIME=$1
@@ -10,6 +11,13 @@ RUNTIME=$1
 start_game
 [ "${WIDTH}x${HEIGHT}@$X,$Y" = "328x304@300,132" ] ||
   fail "first run: ${WIDTH}x${HEIGHT} at $X,$Y, expected 328x304 at 300,132"
+# The taskbar matches the window to the menu entry by its class, and shows its icon.
+entry="$(dirname "$0")/../../resources/example.norvane.brainlock.desktop"
+class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+xprop -id "$wid" WM_CLASS | grep -q "\"$class\"\$" ||
+  fail "the window's class is not the menu entry's \"$class\": $(xprop -id "$wid" WM_CLASS)"
+[[ $(xprop -id "$wid" _NET_WM_ICON) == *"Icon (48 x 48)"* ]] || fail "the window carries no icon"
+echo "the window's class is the menu entry's \"$class\", and it carries the game's icon"
 
 menu_item l # Hide Logs
 [ "$WIDTH" = 182 ] || fail "hiding the log left the window $WIDTH wide, expected 182"
@@ -49,4 +57,22 @@ geometry
 [ "$X,$Y" = "340,162" ] || fail "a right press moved the window to $X,$Y"
 echo "a right press left the window at $X,$Y"
 
+# Give Up shows the game's own dialog; then the exit question. Both centred on the screen.
+menu_item u
+lose=$(timeout 10 xdotool search --sync --onlyvisible --name '^You Lose !!$' | head -n 1) ||
+  fail "Give Up showed no window captioned \"You Lose !!\""
+check_dialog "$lose" '"You Lose !!"' centred
+xdotool windowfocus --sync "$lose" key Return
+sleep 0.3
+ask_to_exit
+check_dialog "$dialog" "the exit question" centred
+answer_yes
+
+# The place the drag left the window in is saved, and the next start opens there.
+conf="$XDG_CONFIG_HOME/Norvane/Brainlock.conf"
+grep -qx 'Left=340' "$conf" && grep -qx 'Top=162' "$conf" ||
+  fail "the settings file does not hold the dragged place 340,162: $(grep -E '^(Left|Top)=' "$conf" | paste -sd' ')"
+start_game
+[ "$X,$Y" = "340,162" ] || fail "the next start opened at $X,$Y, expected the dragged place 340,162"
+echo "the dragged place 340,162 was saved and the next start opened there"
 exit_game
