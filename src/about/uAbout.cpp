@@ -93,7 +93,7 @@ TfAbout::TfAbout(QWidget* parent)
 }
 
 // Built as a loaded window builds it: the direction while the image is still empty (the
-// position stays 0), then the lines, rendered when the credits first start.
+// position stays 0), then the lines, rendered at the end of loading; FormShow starts them.
 void TfAbout::buildBanner() {
     Banner1 = new controls::TBanner(this);
     Banner1->setObjectName(QStringLiteral("Banner1"));

@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -23,13 +24,10 @@ TBanner::TBanner(QWidget* parent)
     connect(timer_, &QTimer::timeout, this, [this] { platform::guarded([&] { advance(); }); });
 }
 
-// Lines are rendered when the banner is first enabled, unless it enables itself now: until
-// then it shows only its colour, and a hidden banner (the about box's) costs nothing at
-// start-up.
 void TBanner::endLoad() {
     loading_ = false;
     if (!scrollText_.isEmpty()) RenderText(scrollText_);
-    if (!lines_.isEmpty() && autoEnable_) RenderLines();
+    if (!lines_.isEmpty()) RenderLines();
     if (autoEnable_ && bitmap_ && imageSize().height() > 0) setEnabled(true);
 }
 
@@ -163,14 +161,19 @@ void TBanner::RenderLines() {
 }
 
 void TBanner::ScrollStep() {
+    step(true);
+}
+
+// One step; its repaint is made at once, or left to the caller.
+void TBanner::step(bool paintNow) {
     const bool horizontal = isHorizontal(scrollDirection_);
     const int extent = horizontal ? imageSize().width() : imageSize().height();
     const int span = horizontal ? width() : height();
-    const StepOutcome step =
+    const StepOutcome outcome =
         bannerStep(scrollPosition_, scrollPixels_, extent, span, noGap_, onlyOnce_);
-    scrollPosition_ = step.position;
-    if (step.disable) setEnabled(false);
-    if (isVisible()) repaint();
+    scrollPosition_ = outcome.position;
+    if (outcome.disable) setEnabled(false);
+    if (paintNow && isVisible()) repaint();
     if (OnScroll) OnScroll(this);
 }
 
@@ -185,7 +188,8 @@ void TBanner::showEvent(QShowEvent* event) {
     platform::guarded([&] { stepsMissedWhileHidden(); });
 }
 
-// Hidden, the banner needs no ticks: the steps are made up when it is seen again.
+// Hidden, the banner needs no ticks: the steps are made up when it is seen again. (Its window
+// hidden, a ticking timer would only wake the game to move what nobody sees.)
 void TBanner::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     timer_->stop();
@@ -195,11 +199,41 @@ void TBanner::stepsMissedWhileHidden() {
     if (!enabled_ || scrollInterval_ <= 0) return;
     const qint64 since = clock_.elapsed() - lastStepMs_;
     const qint64 missed = since / scrollInterval_;
+    // Each step is a little arithmetic and its events; the picture is painted once, after.
     for (qint64 i = 0; i < missed && enabled_; ++i)
-        ScrollStep();
+        step(false);
+    update();
     // The next tick comes where the ticking would have put it.
     lastStepMs_ += missed * scrollInterval_;
     if (enabled_) timer_->start(static_cast<int>(scrollInterval_ - since % scrollInterval_));
+}
+
+void TBanner::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    clicks_.pressed(*event);
+    platform::guarded([&] { fireMouseButton(OnMouseDown, this, *event); });
+}
+
+void TBanner::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    clicks_.doubleClicked();
+    platform::guarded([&] {
+        if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
+    });
+}
+
+void TBanner::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    platform::guarded([&] { fireMouseMove(OnMouseMove, this, *event); });
+}
+
+void TBanner::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool click = clicks_.released(*event, *this);
+    platform::guarded([&] {
+        if (click && OnClick) OnClick(this);
+        fireMouseButton(OnMouseUp, this, *event);
+    });
 }
 
 QImage TBanner::composeFrame() const {

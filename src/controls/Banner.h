@@ -4,10 +4,11 @@
 // an image, so a step only copies pixels. Every paint is composed off screen and copied in
 // one step onto an opaque control: scrolling does not flicker. While the banner is hidden
 // its timer sleeps, and when it is shown again it catches up on the steps it missed, so the
-// image stands exactly where the ticking would have brought it.
+// image stands exactly where the ticking would have brought it, with one repaint.
 #pragma once
 
 #include "controls/BannerCore.h"
+#include "controls/ControlMouse.h"
 #include "controls/ProCtrlsCore.h"
 #include "platform/Colors.h"
 
@@ -71,6 +72,11 @@ public:
     Notify OnScroll;
     Notify OnEnable;
     Notify OnDisable;
+    Notify OnClick;
+    Notify OnDblClick;
+    MouseButtonNotify OnMouseDown;
+    MouseMoveNotify OnMouseMove;
+    MouseButtonNotify OnMouseUp;
 
     void ScrollStep();
     // One paint into a fresh image of the banner's size.
@@ -83,6 +89,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void RenderText(const QString& text);
@@ -91,6 +101,7 @@ private:
     QSize imageSize() const; // logical pixels; empty when there is no image
     bool hasUsableBitmap() const;
     void advance();
+    void step(bool paintNow);
     void stepsMissedWhileHidden();
 
     bool autoEnable_ = true;
@@ -111,6 +122,7 @@ private:
     QTimer* timer_ = nullptr;
     QElapsedTimer clock_;
     qint64 lastStepMs_ = 0; // on clock_: when the last step was due, also while hidden
+    ClickRule clicks_;
 };
 
 } // namespace controls

@@ -256,16 +256,33 @@ void TProCustomLabel::MouseLeave() {
 void TProCustomLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
     followPointer(rect().contains(event->position().toPoint()));
+    clicks_.pressed(*event);
+    platform::guarded([&] { fireMouseButton(OnMouseDown, this, *event); });
+}
+
+// The second press of a double click: OnMouseDown again, then OnDblClick.
+void TProCustomLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    clicks_.doubleClicked();
+    platform::guarded([&] {
+        if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
+    });
 }
 
 void TProCustomLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     if (event->buttons() != Qt::NoButton)
         followPointer(rect().contains(event->position().toPoint()));
+    platform::guarded([&] { fireMouseMove(OnMouseMove, this, *event); });
 }
 
 void TProCustomLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    const bool click = clicks_.released(*event, *this);
+    platform::guarded([&] {
+        if (click && OnClick) OnClick(this);
+        fireMouseButton(OnMouseUp, this, *event);
+    });
 }
 
 void TProCustomLabel::enterEvent(QEnterEvent* event) {
@@ -324,7 +341,7 @@ TProButton::TProButton(QWidget* parent)
 TProButtonKind TProButton::kind() const {
     if (kind_ == pbkCustom) return kind_;
     const KindInfo info = kindInfo(kind_);
-    if (isDefault() != info.isDefault || cancel_ != info.cancel || modalResult_ != info.modalResult)
+    if (default_ != info.isDefault || cancel_ != info.cancel || modalResult_ != info.modalResult)
         kind_ = pbkCustom;
     return kind_;
 }
@@ -334,10 +351,15 @@ void TProButton::setKind(TProButtonKind value) {
     kind_ = value;
     if (value == pbkCustom) return;
     const KindInfo info = kindInfo(value);
-    setDefault(info.isDefault);
+    setDefaultButton(info.isDefault);
     setCancel(info.cancel);
     if (!(loading_ && !text().isEmpty())) setText(kindCaption(value));
     modalResult_ = info.modalResult;
+}
+
+void TProButton::setDefaultButton(bool value) {
+    default_ = value;
+    setDefault(value);
 }
 
 void TProButton::setCancel(bool value) {

@@ -5,6 +5,7 @@
 // cancel flags at once, in twelve languages, and whose help and close kinds act by themselves.
 #pragma once
 
+#include "controls/ControlMouse.h"
 #include "controls/ProCtrlsCore.h"
 #include "platform/Colors.h"
 #include "platform/PointerPresence.h"
@@ -74,6 +75,11 @@ public:
     TVerticalAlignment layout() const { return verticalAlignment_; }
     void setLayout(TVerticalAlignment value) { setVerticalAlignment(value); }
 
+    Notify OnClick;
+    Notify OnDblClick;
+    MouseButtonNotify OnMouseDown;
+    MouseMoveNotify OnMouseMove;
+    MouseButtonNotify OnMouseUp;
     Notify OnMouseEnter;
     Notify OnMouseLeave;
 
@@ -88,6 +94,7 @@ protected:
     // The label takes its own presses, as a control drawn on its window does: they do not
     // reach the window beneath.
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -126,6 +133,7 @@ private:
     platform::TColor shadowColor_ = platform::clBtnShadow;
     TVerticalAlignment verticalAlignment_ = vaTop;
     platform::PointerPresence pointer_;
+    ClickRule clicks_;
     bool EffectsUpdating = false;
     int mnemonicId_ = 0;
 };
@@ -147,6 +155,10 @@ public:
     // hand; a changed caption alone keeps the kind.
     TProButtonKind kind() const;
     void setKind(TProButtonKind value);
+    // The button's own Default setting. Qt moves its "default" look to whichever push button
+    // has the focus; that look is not this setting and leaves the kind alone.
+    bool defaultButton() const { return default_; }
+    void setDefaultButton(bool value);
     int modalResult() const { return modalResult_; }
     void setModalResult(int value) { modalResult_ = value; }
     bool cancel() const { return cancel_; }
@@ -164,6 +176,7 @@ private:
     void ordinaryClick();
 
     mutable TProButtonKind kind_ = pbkCustom;
+    bool default_ = false;
     int modalResult_ = 0;
     bool cancel_ = false;
     bool loading_ = false;

@@ -1,6 +1,7 @@
 #include "controls/ProDlgs.h"
 
 #include "controls/ProCtrls.h"
+#include "platform/Application.h"
 #include "platform/DialogWindow.h"
 #include "platform/Help.h"
 #include "platform/StdCtrls.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QScreen>
+#include <QShortcut>
 #include <cmath>
 #include <memory>
 
@@ -104,6 +106,14 @@ TInfoForm::TInfoForm(QWidget* owner)
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setGeometry(kHelpBounds);
     HelpButton->setKind(pbkHelp);
+
+    // F1 opens the window's help topic, as its Help button does; without one it does nothing.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] {
+        platform::guarded([&] {
+            if (const int context = platform::helpContextFor(this)) platform::showHelp(context);
+        });
+    });
 }
 
 void TInfoForm::scaleTo(int screenPpi) {
@@ -137,7 +147,8 @@ void TProInfoDialog::Execute() {
         form->HelpButton->hide();
         form->OKButton->move(kCentredOkLeft, form->OKButton->y());
     }
-    form->setFont(ParentFont && owner ? owner->window()->font() : font());
+    // A window's font when the owner is a window; a control's owner leaves Font in force.
+    form->setFont(ParentFont && owner && owner->isWindow() ? owner->font() : font());
     form->scaleTo(screenPixelsPerInch());
     platform::centreOnScreen(*form);
     form->setWindowModality(Qt::ApplicationModal);

@@ -3,6 +3,7 @@
 #include "platform/Cursors.h"
 #include "platform/Shell.h"
 
+#include <QDir>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -72,7 +73,8 @@ void TProUrlLabel::mouseReleaseEvent(QMouseEvent* event) {
         visited_ = true;
         showColour(canHover_ ? hoveredColor_ : visitedColor_);
         const QString target = url_.isEmpty() ? caption() : url_;
-        platform::shell().open(QUrl::fromUserInput(target));
+        // A name of a file in the current folder is that file, not a web address.
+        platform::shell().open(QUrl::fromUserInput(target, QDir::currentPath()));
     }
     pressed_ = false;
 }

@@ -391,12 +391,15 @@ void TTransparentButton::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const bool inside = IsInside(at.x(), at.y());
     followPointer(inside); // a press tells where the pointer is, whatever came before
+    QPointer<TTransparentButton> self(this);
+    platform::guarded([&] { fireMouseButton(OnMouseDown, this, *event); });
+    if (!self) return;
     if (inside) setPressState(kPressed);
     if (event->button() == Qt::LeftButton) leftPressedInside_ = inside;
     if (dropDownMenu_ && event->button() == Qt::LeftButton) {
         if (!popDropDownMenu()) return;
         leftPressedInside_ = false; // the menu took the release
-        mouseUp(event->button(), at);
+        mouseUp(*event);
     }
 }
 
@@ -417,6 +420,9 @@ bool TTransparentButton::popDropDownMenu() {
 void TTransparentButton::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     const QPoint at = event->position().toPoint();
+    QPointer<TTransparentButton> self(this);
+    platform::guarded([&] { fireMouseMove(OnMouseMove, this, *event); });
+    if (!self) return;
     if (pressState_ == kPressed && !down_ && !IsInside(at.x(), at.y())) setPressState(kUp);
     if (event->buttons() != Qt::NoButton) followPointer(IsInside(at.x(), at.y()));
 }
@@ -429,12 +435,14 @@ void TTransparentButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) leftPressedInside_ = false;
     QPointer<TTransparentButton> self(this);
     if (click) platform::guarded([&] { Click(); });
-    if (self) mouseUp(event->button(), at);
+    if (self) mouseUp(*event);
 }
 
-void TTransparentButton::mouseUp(Qt::MouseButton, const QPoint&) {
+void TTransparentButton::mouseUp(const QMouseEvent& event) {
     if (!isEnabled() || down_) return;
-    setPressState(kUp);
+    QPointer<TTransparentButton> self(this);
+    platform::guarded([&] { fireMouseButton(OnMouseUp, this, event); });
+    if (self) setPressState(kUp);
 }
 
 void TTransparentButton::Click() {

@@ -4,6 +4,7 @@
 // versions are made once per glyph change; a paint only picks one.
 #pragma once
 
+#include "controls/ControlMouse.h"
 #include "controls/TransBtnLayout.h"
 #include "platform/Colors.h"
 #include "platform/PointerPresence.h"
@@ -72,6 +73,9 @@ public:
     void setWordWrap(bool value);
 
     Notify OnClick;
+    MouseButtonNotify OnMouseDown;
+    MouseMoveNotify OnMouseMove;
+    MouseButtonNotify OnMouseUp;
     Notify OnMouseEnter;
     Notify OnMouseExit;
 
@@ -113,7 +117,7 @@ private:
     void GlyphChanged();
     void BuildGlyphList();
     void setPressState(unsigned char state);
-    void mouseUp(Qt::MouseButton button, const QPoint& at);
+    void mouseUp(const QMouseEvent& event);
     bool popDropDownMenu();
     void followPointer(bool inside);
     void updateMnemonic();

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
@@ -233,9 +234,9 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
 void TfMain::lTitleMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers, int x,
                              int y) {
     if (button != Qt::LeftButton) return; // the right button opens the popup menu instead
-    auto* source = qobject_cast<QWidget*>(sender);
-    if (!source) return;
-    mover_->begin(source, source->mapToGlobal(QPoint(x, y)));
+    // Whoever sent it, the window moves; a control's point only tells where the press was.
+    const auto* source = qobject_cast<QWidget*>(sender);
+    mover_->begin(source ? source->mapToGlobal(QPoint(x, y)) : QCursor::pos());
 }
 
 void TfMain::buildDisplays() {

@@ -14,7 +14,7 @@ WindowMover::WindowMover(QWidget* window, std::function<void(QPoint)> moved)
     , window_(window)
     , moved_(std::move(moved)) {}
 
-void WindowMover::begin(QWidget* source, QPoint globalPress) {
+void WindowMover::begin(QPoint globalPress) {
     finish();
     stopWatchingSystemMove();
     QWindow* handle = window_->windowHandle();
@@ -24,15 +24,17 @@ void WindowMover::begin(QWidget* source, QPoint globalPress) {
         qApp->installEventFilter(this);
         return;
     }
-    source_ = source;
+    ownMove_ = true;
     pressGlobal_ = globalPress;
     startPos_ = window_->pos();
-    source->installEventFilter(this);
+    qApp->installEventFilter(this); // the pressed control, whichever it is, gets the moves
 }
 
+// Only a control's events are taken: the window system's own (on the QWindow) must still
+// reach Qt, which ends the press's grab at the release.
 bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
     if (systemMove_ != SystemMove::None) return filterSystemMove(watched, event);
-    if (watched != source_) return false;
+    if (!ownMove_ || !watched->isWidgetType()) return false;
     if (event->type() == QEvent::MouseMove) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->buttons() & Qt::LeftButton) {
@@ -65,9 +67,9 @@ bool WindowMover::filterSystemMove(QObject* watched, QEvent* event) {
 }
 
 void WindowMover::finish() {
-    if (!source_) return;
-    source_->removeEventFilter(this);
-    source_ = nullptr;
+    if (!ownMove_) return;
+    ownMove_ = false;
+    qApp->removeEventFilter(this);
     report();
 }
 

@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QPoint>
-#include <QPointer>
 #include <functional>
 
 class QWidget;
@@ -19,9 +18,10 @@ public:
     // are not known.
     WindowMover(QWidget* window, std::function<void(QPoint)> moved);
 
-    // Starts a move from a left press on `source` at the pointer's global position.
-    void begin(QWidget* source, QPoint globalPress);
-    bool moving() const { return !source_.isNull() || systemMove_ == SystemMove::Running; }
+    // Starts a move from a left press at the pointer's global position, whichever control
+    // took the press.
+    void begin(QPoint globalPress);
+    bool moving() const { return ownMove_ || systemMove_ == SystemMove::Running; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,7 +39,7 @@ private:
 
     QWidget* window_;
     std::function<void(QPoint)> moved_;
-    QPointer<QWidget> source_; // the pressed control while the move is our own
+    bool ownMove_ = false; // the window follows the pointer itself
     QPoint pressGlobal_;
     QPoint startPos_;
     SystemMove systemMove_ = SystemMove::None;

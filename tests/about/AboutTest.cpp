@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -29,7 +30,13 @@ TEST(About, CreditsEnterFromBelowAndGoOnAcrossShowings) {
     controls::TBanner* banner = about.banner();
     EXPECT_FALSE(banner->enabled()); // rendered but not started while hidden
     ASSERT_TRUE(banner->bitmap());
+    const int lineHeight = QFontMetrics(banner->font()).boundingRect(QStringLiteral("Xj")).height();
+    EXPECT_EQ(banner->bitmap()->deviceIndependentSize().toSize().height(), 26 * lineHeight);
+    EXPECT_GT(banner->bitmap()->width(), 200);
     EXPECT_EQ(banner->lines().size(), 26);
+    QStringList events; // the first showing only starts the credits
+    banner->OnEnable = [&](QObject*) { events << QStringLiteral("enable"); };
+    banner->OnDisable = [&](QObject*) { events << QStringLiteral("disable"); };
 
     std::uint16_t firstShowing = 0;
     showAbout(about, [&] {
@@ -43,6 +50,7 @@ TEST(About, CreditsEnterFromBelowAndGoOnAcrossShowings) {
     });
     EXPECT_GE(firstShowing, 12);
     EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(events, QStringList{QStringLiteral("enable")});
 
     QTest::qWait(400); // hidden: no ticks, but the time counts
     showAbout(about, [&] { EXPECT_GT(banner->scrollPosition(), firstShowing + 12); });

@@ -1,6 +1,7 @@
 #include "controls/Banner.h"
 
 #include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace controls;
@@ -85,4 +86,54 @@ TEST(Banner, ATiledStepCoversTheBannerWithCopies) {
     const QImage single = banner.composeFrame();
     EXPECT_EQ(single.pixelColor(26, 5), QColor(Qt::red));
     EXPECT_EQ(single.pixelColor(10, 5), QColor(Qt::black));
+}
+
+// Hidden, the banner's timer sleeps; shown again, it makes up every step it missed, with
+// their events, and paints once. Clicks and the mouse events reach its handlers.
+TEST(Banner, ShownAgainItCatchesUpWithOnePaintAndTellsItsMouseEvents) {
+    struct CountingBanner : TBanner {
+        int paints = 0;
+        void paintEvent(QPaintEvent* event) override {
+            ++paints;
+            TBanner::paintEvent(event);
+        }
+    };
+    QWidget window;
+    auto* banner = new CountingBanner;
+    banner->setParent(&window);
+    banner->resize(40, 40);
+    banner->setScrollInterval(5);
+    banner->setNoGap(true); // the position stays within the image: no OnlyOnce end
+    banner->setBitmap(solid(40, 10, Qt::red));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    banner->hide();
+    QTest::qWait(300); // about 60 steps missed
+    int scrolls = 0;
+    banner->OnScroll = [&](QObject*) { ++scrolls; };
+    banner->paints = 0;
+    banner->show();
+    EXPECT_GE(scrolls, 40);
+    QApplication::processEvents();
+    EXPECT_LE(banner->paints, 2); // the show's paint and the one asked for by the catch-up
+
+    QStringList seen;
+    banner->OnClick = [&](QObject*) { seen << QStringLiteral("click"); };
+    banner->OnDblClick = [&](QObject*) { seen << QStringLiteral("dblclick"); };
+    banner->OnMouseDown = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        seen << QStringLiteral("down");
+    };
+    banner->OnMouseMove = [&](QObject*, Qt::MouseButtons, Qt::KeyboardModifiers, int, int) {
+        seen << QStringLiteral("move");
+    };
+    banner->OnMouseUp = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        seen << QStringLiteral("up");
+    };
+    QTest::mousePress(banner, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(banner, QPoint(6, 6));
+    QTest::mouseRelease(banner, Qt::LeftButton, {}, QPoint(6, 6));
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(5, 5),
+                      banner->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(banner, &twice);
+    EXPECT_EQ(seen.join(QLatin1Char('|')), QStringLiteral("down|move|click|up|dblclick"));
 }

@@ -165,7 +165,7 @@ TEST(ProButton, KindsSetCaptionResultAndFlags) {
         EXPECT_EQ(button.text(), kindCaption(kind)) << value;
         EXPECT_FALSE(button.text().isEmpty()) << value;
         EXPECT_EQ(button.modalResult(), info.modalResult) << value;
-        EXPECT_EQ(button.isDefault(), info.isDefault) << value;
+        EXPECT_EQ(button.defaultButton(), info.isDefault) << value;
         EXPECT_EQ(button.cancel(), info.cancel) << value;
     }
     button.setKind(pbkOk);
@@ -267,4 +267,78 @@ TEST(InfoDialog, ExecuteShowsTheMessageAndClosesOnEnterOnly) {
         form->close(); // the close box closes too
     });
     dialog.Execute();
+}
+
+// On a shown window, where focus moves: the Help button keeps its kind (and its action) when
+// it takes the focus, F1 opens the window's help topic, and a control as owner leaves the
+// dialog's own Font in force.
+TEST(InfoDialog, HelpKeepsItsKindWithTheFocusAndF1FollowsTheHelpContext) {
+    testing_support::FakeShell shell;
+    platform::setApplicationHelp(QStringLiteral("brainlock.html"), {{5, QStringLiteral("five")}});
+    QWidget owner;
+    owner.setFont(QFont(QStringLiteral("Liberation Serif"), 14));
+    auto* control = new QWidget(&owner);
+    TProInfoDialog dialog(control);
+    QFont own(QStringLiteral("Liberation Mono"), 9);
+    dialog.setFont(own);
+    dialog.HelpContext = 5;
+    onNextModal([&](QWidget* modal) {
+        auto* form = qobject_cast<TInfoForm*>(modal);
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(form->font().family(), QStringLiteral("Liberation Mono"));
+        form->HelpButton->setFocus();
+        EXPECT_EQ(form->HelpButton->kind(), pbkHelp);
+        EXPECT_EQ(form->OKButton->kind(), pbkOk);
+        form->HelpButton->click(); // help, and the window stays
+        EXPECT_TRUE(form->isVisible());
+        QTest::keyClick(form, Qt::Key_F1);
+        EXPECT_EQ(shell.opened.size(), 2u);
+        form->OKButton->click();
+    });
+    dialog.Execute();
+    ASSERT_EQ(shell.opened.size(), 2u);
+    EXPECT_EQ(shell.opened[1].fragment(), QStringLiteral("five"));
+
+    dialog.HelpContext = 0; // no topic: F1 does nothing
+    onNextModal([&](QWidget* modal) {
+        QTest::keyClick(modal, Qt::Key_F1);
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    dialog.Execute();
+    EXPECT_EQ(shell.opened.size(), 2u);
+}
+
+// The events an effect label publishes: a click is a left press and release inside, a double
+// click adds OnDblClick and no second click, and every press, move and release is told.
+TEST(ProLabel, PublishesClicksAndTheMouseEvents) {
+    TProLabel label;
+    label.setAutoSize(false);
+    label.setGeometry(0, 0, 50, 20);
+    QStringList seen;
+    label.OnClick = [&](QObject*) { seen << QStringLiteral("click"); };
+    label.OnDblClick = [&](QObject*) { seen << QStringLiteral("dblclick"); };
+    label.OnMouseDown = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        seen << QStringLiteral("down %1,%2").arg(x).arg(y);
+    };
+    label.OnMouseMove = [&](QObject*, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int) {
+        seen << QStringLiteral("move %1").arg(x);
+    };
+    label.OnMouseUp = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        seen << QStringLiteral("up");
+    };
+    label.show();
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(3, 4));
+    QTest::mouseMove(&label, QPoint(70, 4));
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(70, 4)); // outside: no click
+    EXPECT_EQ(seen.join(QLatin1Char('|')), QStringLiteral("down 3,4|move 70|up"));
+    seen.clear();
+    // A double click arrives as press, release, press, double click, release.
+    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), label.mapToGlobal(QPointF(5, 5)),
+                       Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&label, &second);
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(seen.join(QLatin1Char('|')),
+              QStringLiteral("down 5,5|click|up|down 5,5|dblclick|up"));
 }

@@ -2,7 +2,10 @@
 #include "support/Fakes.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEnterEvent>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -64,6 +67,17 @@ TEST_F(UrlLabel, APressAndAReleaseInsideOpensWithAnyButton) {
     label.setUrl(QStringLiteral("mailto:team@brainlock.example"));
     QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(shell.opened.back(), QUrl(QStringLiteral("mailto:team@brainlock.example")));
+
+    // The name of a file in the current folder opens that file, not a web site of that name.
+    QTemporaryDir folder;
+    QFile(folder.filePath(QStringLiteral("readme.txt"))).open(QIODevice::WriteOnly);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    label.setUrl(QStringLiteral("readme.txt"));
+    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    QDir::setCurrent(before);
+    EXPECT_EQ(shell.opened.back(),
+              QUrl::fromLocalFile(folder.filePath(QStringLiteral("readme.txt"))));
 }
 
 TEST_F(UrlLabel, AColourFromOutsideBecomesTheRestingColourUnlessItHovers) {

@@ -77,12 +77,23 @@ QImage filled(int w, int h, QColor colour) {
 } // namespace
 
 TEST_F(TransBtn, PressAndReleaseInsideClicksOnceAndOtherGesturesDoNot) {
+    QStringList mouse; // the events a press, a move and a release are told by
+    button->OnMouseDown = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        mouse << QStringLiteral("down");
+    };
+    button->OnMouseMove = [&](QObject*, Qt::MouseButtons, Qt::KeyboardModifiers, int, int) {
+        mouse << QStringLiteral("move");
+    };
+    button->OnMouseUp = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        mouse << QStringLiteral("up");
+    };
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(button->pressed());
     QTest::mouseMove(button, QPoint(40, 40)); // out: the look comes up
     EXPECT_FALSE(button->pressed());
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(40, 40));
     EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(mouse.join(QLatin1Char('|')), QStringLiteral("down|move|up"));
 
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(clicks, 1);
@@ -110,8 +121,10 @@ TEST_F(TransBtn, PressAndReleaseInsideClicksOnceAndOtherGesturesDoNot) {
     button->setDown(false);
 
     button->setEnabled(false);
+    mouse.clear();
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(button->pressed());
+    EXPECT_TRUE(mouse.isEmpty()); // a disabled button tells nothing
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
 }
 

@@ -11,9 +11,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -446,6 +448,16 @@ TEST_F(MainWindow, PanelsAndCentredControlsMoveWithTheDigitCount) {
     window->StartNewGame();
     EXPECT_EQ(window->width(), 214);
     EXPECT_EQ(child("sb1")->x(), 40);
+
+    // With five digits the options panel moves into the log's place and back.
+    action("mOptions")->trigger();
+    EXPECT_EQ(child("imgOptLeft")->x(), 213);
+    action("mLogs")->trigger();
+    EXPECT_EQ(child("imgOptLeft")->x(), 359);
+    EXPECT_EQ(window->width(), 506);
+    action("mLogs")->trigger();
+    EXPECT_EQ(child("imgOptLeft")->x(), 213);
+    EXPECT_EQ(window->width(), 360);
 }
 
 TEST_F(MainWindow, ALeftPressOnTheSkinDragsTheWindowAndOthersDoNot) {
@@ -474,6 +486,19 @@ TEST_F(MainWindow, ALeftPressOnTheSkinDragsTheWindowAndOthersDoNot) {
     drag("imgMainBody", Qt::RightButton); // opens the menu, never moves the window
     EXPECT_EQ(window->pos(), QPoint(420, 192));
     EXPECT_EQ(window->Settings.Left, 420);
+
+    // A sender that is not a control moves the window all the same, from the pointer.
+    QObject notAControl;
+    const QPoint pointer = QCursor::pos();
+    window->lTitleMouseDown(&notAControl, Qt::LeftButton, {}, 0, 0);
+    for (const auto type : {QEvent::MouseMove, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(1, 1), QPointF(pointer + QPoint(10, 20)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton, {});
+        QApplication::sendEvent(child("lTitle"), &event);
+    }
+    EXPECT_EQ(window->pos(), QPoint(430, 212));
+    EXPECT_EQ(window->Settings.Top, 212);
 }
 
 namespace {

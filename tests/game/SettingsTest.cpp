@@ -210,12 +210,18 @@ TEST_F(Settings, OptionChangesAskOnceAGuessIsLogged) {
     start();
     choose("rgDigit", 0); // the current count again: nothing
     EXPECT_TRUE(dialogs.shown.isEmpty());
+    clock.time.millisecond = 346; // a moment later: another secret when a game is drawn
+    choose("rgDuplicate", 0);     // nothing logged: a new game at once, no question
+    choose("rgDuplicate", 1);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_NE(window->gameState().secret(), "3205");
     choose("rgDigit", 1); // nothing logged: a new game at once, no question
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(window->gameState().digitCount(), 5);
     EXPECT_EQ(window->width(), 360);
 
     guess("12345");
+    const std::string kept = window->gameState().secret();
     dialogs.answers = {false};
     choose("rgDigit", 2);
     EXPECT_EQ(dialogs.shown,
@@ -234,6 +240,7 @@ TEST_F(Settings, OptionChangesAskOnceAGuessIsLogged) {
     window->findChild<QAbstractButton*>(QStringLiteral("sb7"))->click();
     window->findChild<QAbstractButton*>(QStringLiteral("sb7"))->click();
     EXPECT_EQ(window->gameState().entry(), "77");
+    EXPECT_EQ(window->gameState().secret(), kept); // No kept the secret through both
 
     window->findChild<QAction*>(QStringLiteral("GiveUp1"))->trigger();
     EXPECT_EQ(window->gameState().digitCount(), 6);
