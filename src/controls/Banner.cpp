@@ -2,6 +2,8 @@
 
 #include "platform/Application.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,12 +12,37 @@
 namespace controls {
 
 namespace {
+
+// A screen reader reads the whole text, not the slice scrolled into view.
+class AccessibleBanner final : public QAccessibleWidget {
+public:
+    explicit AccessibleBanner(TBanner* banner)
+        : QAccessibleWidget(banner, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* banner = static_cast<TBanner*>(widget());
+        if (t != QAccessible::Name || !QAccessibleWidget::text(t).isEmpty())
+            return QAccessibleWidget::text(t);
+        return banner->lines().isEmpty() ? banner->scrollText()
+                                         : banner->lines().join(QLatin1Char('\n')).trimmed();
+    }
+};
+
+QAccessibleInterface* accessibleBannerFactory(const QString&, QObject* object) {
+    if (auto* banner = qobject_cast<TBanner*>(object)) return new AccessibleBanner(banner);
+    return nullptr;
+}
+
 constexpr int kDefaultSize = 100;
 const char* const kNoContent = "Assign a bitmap or text to banner before enabling";
 } // namespace
 
 TBanner::TBanner(QWidget* parent)
     : QWidget(parent) {
+    static const bool registered = [] {
+        QAccessible::installFactory(accessibleBannerFactory);
+        return true;
+    }();
+    (void)registered;
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted here
     resize(kDefaultSize, kDefaultSize);
     clock_.start();

@@ -4,6 +4,8 @@
 #include "platform/Application.h"
 #include "platform/Help.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDialog>
 #include <QEnterEvent>
 #include <QFontMetrics>
@@ -18,12 +20,36 @@ using platform::TColor;
 using platform::toQColor;
 
 namespace {
+
+// A screen reader reads the caption the label paints.
+class AccessibleProLabel final : public QAccessibleWidget {
+public:
+    explicit AccessibleProLabel(TProCustomLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t != QAccessible::Name || !own.isEmpty()) return own;
+        return static_cast<TProCustomLabel*>(widget())->caption().remove(QLatin1Char('&'));
+    }
+};
+
+QAccessibleInterface* accessibleLabelFactory(const QString&, QObject* object) {
+    if (auto* label = qobject_cast<TProCustomLabel*>(object)) return new AccessibleProLabel(label);
+    return nullptr;
+}
+
 constexpr int kMaxShadow = 1280;
 constexpr int kUnboundedExtent = 100000; // room to measure a caption in, unwrapped
 } // namespace
 
 TProCustomLabel::TProCustomLabel(QWidget* parent)
     : QWidget(parent) {
+    static const bool registered = [] {
+        QAccessible::installFactory(accessibleLabelFactory);
+        return true;
+    }();
+    (void)registered;
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     adjustBounds();
 }
@@ -48,6 +74,10 @@ void TProCustomLabel::setCaption(const QString& value) {
     updateMnemonic();
     adjustBounds();
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
 }
 
 void TProCustomLabel::setAlignment(TAlignment value) {

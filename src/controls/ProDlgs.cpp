@@ -6,16 +6,39 @@
 #include "platform/Help.h"
 #include "platform/StdCtrls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFrame>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <cmath>
 #include <memory>
 
 namespace controls {
 
 namespace {
+
+// The message window is an alert to a screen reader, named by its caption; its label says
+// the message.
+class AccessibleInfoForm final : public QAccessibleWidget {
+public:
+    explicit AccessibleInfoForm(TInfoForm* form)
+        : QAccessibleWidget(form, QAccessible::AlertMessage) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return widget()->windowTitle();
+        if (t == QAccessible::Description)
+            return static_cast<TInfoForm*>(widget())->InfoLabel->caption();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* accessibleFormFactory(const QString&, QObject* object) {
+    if (auto* form = qobject_cast<TInfoForm*>(object)) return new AccessibleInfoForm(form);
+    return nullptr;
+}
+
 constexpr QSize kClientSize{402, 169};
 constexpr QRect kBevelBounds{10, 10, 381, 106};
 constexpr QRect kImageBounds{15, 29, 48, 64};
@@ -75,6 +98,11 @@ TProInfoDialog::TProInfoDialog(QWidget* owner)
 
 TInfoForm::TInfoForm(QWidget* owner)
     : platform::TDialogWithoutCancel(owner) {
+    static const bool registered = [] {
+        QAccessible::installFactory(accessibleFormFactory);
+        return true;
+    }();
+    (void)registered;
     setObjectName(QStringLiteral("InfoForm"));
     setWindowTitle(fromUtf8(LoadStr(infoCaptionId(dlEnglish))));
     setFixedSize(kClientSize);
@@ -152,6 +180,10 @@ void TProInfoDialog::Execute() {
     form->scaleTo(screenPixelsPerInch());
     platform::centreOnScreen(*form);
     form->setWindowModality(Qt::ApplicationModal);
+    QTimer::singleShot(0, form.get(), [window = form.get()] { // once it is on screen
+        QAccessibleEvent alert(window, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    });
     form->exec(); // the window is released when `form` goes, also after an error
 }
 

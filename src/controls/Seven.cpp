@@ -2,6 +2,9 @@
 
 #include "platform/Application.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
@@ -9,6 +12,40 @@
 namespace controls {
 
 namespace {
+
+// To a screen reader the display is a value, named by what it counts (its accessible name).
+class AccessibleSevenSegment final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleSevenSegment(TSevenSegment* display)
+        : QAccessibleWidget(display, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? display()->value() : QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override {
+        bool number = false;
+        const double value = display()->value().toDouble(&number);
+        return number ? QVariant(value) : QVariant(display()->value());
+    }
+    void setCurrentValue(const QVariant&) override {} // it shows; the player does not set it
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
+
+private:
+    TSevenSegment* display() const { return static_cast<TSevenSegment*>(widget()); }
+};
+
+QAccessibleInterface* accessibleDisplayFactory(const QString&, QObject* object) {
+    if (auto* display = qobject_cast<TSevenSegment*>(object))
+        return new AccessibleSevenSegment(display);
+    return nullptr;
+}
+
 constexpr int kDefaultWidth = 150;
 constexpr int kDefaultHeight = 50;
 
@@ -22,6 +59,11 @@ QPolygon toPolygon(const std::vector<Pt>& points) {
 
 TSevenSegment::TSevenSegment(QWidget* parent)
     : QWidget(parent) {
+    static const bool registered = [] {
+        QAccessible::installFactory(accessibleDisplayFactory);
+        return true;
+    }();
+    (void)registered;
     // Opaque: every pixel is painted, so the parent need not paint beneath first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kDefaultWidth, kDefaultHeight);
@@ -49,17 +91,13 @@ template <class T> void TSevenSegment::assign(T& field, const T& value) {
 void TSevenSegment::setValue(const QString& value) {
     errorReported_ = false;
     assign(props_.value, cutValue(value.toStdString(), props_.valueType));
-    updateAccessibleName();
+    valueShown();
 }
 
-void TSevenSegment::setAccessibleCaption(const QString& caption) {
-    accessibleCaption_ = caption;
-    updateAccessibleName();
-}
-
-void TSevenSegment::updateAccessibleName() {
-    if (!accessibleCaption_.isEmpty())
-        setAccessibleName(accessibleCaption_ + QStringLiteral(": ") + this->value());
+void TSevenSegment::valueShown() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent changed(this, this->value());
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TSevenSegment::setThickness(int value) {

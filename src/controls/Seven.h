@@ -48,10 +48,6 @@ public:
     bool leadingZeros() const { return props_.leadingZeros; }
     void setLeadingZeros(bool value);
 
-    // What the display shows, for screen readers: its accessible name is this caption and
-    // its current value ("Guesses left: 10").
-    void setAccessibleCaption(const QString& caption);
-
     // One paint into a fresh image of the control's size; nothing when the value does not
     // convert. In time mode it leaves NumberOfDigit at 6, as a paint does.
     std::optional<QImage> renderImage();
@@ -70,9 +66,8 @@ private:
     platform::TColor color_ = platform::clBlack;
     platform::TColor onColor_ = platform::clRed;
     platform::TColor offColor_ = platform::rgbColor(64, 64, 64);
-    void updateAccessibleName();
+    void valueShown();
 
-    QString accessibleCaption_;
     QImage lastImage_;           // what the control shows when a paint fails
     bool errorReported_ = false; // a bad Value is reported once, not on every repaint
 };

@@ -1,5 +1,6 @@
 #include "controls/TransBtn.h"
 
+#include "platform/Accessibility.h"
 #include "platform/Application.h"
 
 #include <QAccessibleWidget>
@@ -116,7 +117,11 @@ public:
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
-        if (action == pressAction()) platform::guarded([&] { button()->Click(); });
+        if (action != pressAction() || !button()->isEnabled()) return;
+        QPointer<TTransparentButton> pressed(button());
+        platform::afterAnswering(pressed, [pressed] {
+            if (pressed && pressed->isEnabled()) pressed->Click();
+        });
     }
 
 private:

@@ -4,7 +4,9 @@
 #include "controls/ProDlgs.h"
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
+#include "game/SpokenText.h"
 #include "game/WindowPlacement.h"
+#include "platform/Accessibility.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -111,6 +113,12 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
                                                  {kHelpOptions, QStringLiteral("options")}});
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connectHandler(help, &QShortcut::activated, this, &TfMain::helpRequested);
+    // The window's menu from the keyboard, by the desktop's keys for a context menu.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* menu = new QShortcut(key, this);
+        connectHandler(menu, &QShortcut::activated, this, &TfMain::openMenuFromKeyboard);
+    }
     FormCreate();
 }
 
@@ -395,13 +403,20 @@ void TfMain::nameForScreenReaders() {
     sbBack->setAccessibleName(QStringLiteral("Delete last digit"));
     pbGuess->setAccessibleName(QStringLiteral("Guess"));
     for (std::size_t i = 0; i < ssNum.size(); ++i)
-        ssNum[i]->setAccessibleCaption(QStringLiteral("Guess digit %1").arg(i + 1));
-    ssLeft->setAccessibleCaption(QStringLiteral("Guesses left"));
-    ssNumbers->setAccessibleCaption(QStringLiteral("Correct Number"));
-    ssPlace->setAccessibleCaption(QStringLiteral("Correct Place"));
+        ssNum[i]->setAccessibleName(QStringLiteral("Guess digit %1").arg(i + 1));
+    ssLeft->setAccessibleName(ssLeft->toolTip());
+    // The score displays are named by their captions, which are then not read again.
+    ssNumbers->setAccessibleName(lCorrect->text());
+    ssPlace->setAccessibleName(lPlace->text());
+    platform::setAccessibleHidden(lCorrect, true);
+    platform::setAccessibleHidden(lPlace, true);
     sgLogs->setAccessibleName(QStringLiteral("Tries log"));
-    sgLogs->setAccessibleDescription(QStringLiteral("This game's wrong guesses and their scores: "
-                                                    "correct number / correct place"));
+    sgLogs->setAccessibleDescription(QStringLiteral("This game's wrong guesses and their scores"));
+    sgLogs->setAccessibleRowText([](const QStringList& cells) {
+        const QStringList score = cells.value(1).split(QLatin1Char('/'));
+        return QString::fromStdString(scoreSentence(
+            cells.value(0).toStdString(), score.value(0).toInt(), score.value(1).toInt()));
+    });
     rgDigit->setAccessibleName(QStringLiteral("Number of digits"));
     rgDuplicate->setAccessibleName(QStringLiteral("Repeated digits allowed"));
     rgMusic->setAccessibleName(QStringLiteral("Music"));
@@ -657,7 +672,7 @@ void TfMain::StartNewGame() {
     tPlayOrigin_ = tick_();
     armMusicTimer();
     for (TSevenSegment* display : ssNum) {
-        display->hide();
+        HideEntryDigit(display);
         display->setValue(QStringLiteral("0"));
     }
     ssNumbers->setValue(QStringLiteral("0"));
@@ -802,10 +817,18 @@ TSevenSegment* TfMain::entryDisplay(int slot) const {
 void TfMain::ShowEntryDigit(TSevenSegment* display, int digit) {
     display->setValue(QString::number(digit));
     display->show();
+    platform::setAccessibleHidden(markUnder(display), true); // the digit covers its "?"
 }
 
 void TfMain::HideEntryDigit(TSevenSegment* display) {
     display->hide();
+    platform::setAccessibleHidden(markUnder(display), false);
+}
+
+QLabel* TfMain::markUnder(const TSevenSegment* display) const {
+    const auto slot =
+        static_cast<std::size_t>(std::find(ssNum.begin(), ssNum.end(), display) - ssNum.begin());
+    return lQM[std::min(slot, lQM.size() - 1)];
 }
 
 void TfMain::hideAllEntryDigits() {
@@ -821,7 +844,8 @@ void TfMain::KeypadPress(int key) {
         case EntryKind::Full:
             platform::messageDialogs().error(kFullEntryMessage);
             break;
-        case EntryKind::Repeated:
+        case EntryKind::Repeated: // silent to the eye and the ear; a reader is told
+            say(repeatedDigitSentence(key));
             break;
         case EntryKind::Added:
             ShowEntryDigit(entryDisplay(result.slot), key);
@@ -839,8 +863,12 @@ void TfMain::KeypadPress(int key) {
 }
 
 void TfMain::pbGuessClick() {
+    const std::string guess = gameState_.entry();
     const GuessOutcome outcome = gameState_.SubmitGuess();
-    if (outcome.kind == GuessKind::Incomplete) return;
+    if (outcome.kind == GuessKind::Incomplete) {
+        say(shortGuessSentence(gameState_.digitCount()));
+        return;
+    }
     ssNumbers->setValue(QString::number(outcome.score.correctNumber));
     ssPlace->setValue(QString::number(outcome.score.correctPlace));
     if (outcome.kind == GuessKind::Won) {
@@ -855,6 +883,8 @@ void TfMain::pbGuessClick() {
         sgLogs->setCell(1, row, ssNumbers->value() + QLatin1Char('/') + ssPlace->value());
     }
     ssLeft->setValue(QString::number(gameState_.guessesLeft()));
+    say(scoreSentence(guess, outcome.score.correctNumber, outcome.score.correctPlace) + ". " +
+        guessesLeftSentence(gameState_.guessesLeft()));
     if (outcome.kind == GuessKind::Lost) GiveUp1Click();
     hideAllEntryDigits();
 }
@@ -892,6 +922,11 @@ QString TfMain::secretText() const {
     return QString::fromStdString(gameState_.secret());
 }
 
+// Through the control with the focus, for a screen reader.
+void TfMain::say(const std::string& text) {
+    platform::announce(QString::fromStdString(text), pbGuess);
+}
+
 // Effects sound alongside each other; one already playing goes on.
 void TfMain::PlaySoundByName(const QString& fileName) {
     if (!Settings.Sound) return;
@@ -920,6 +955,11 @@ void TfMain::HelpContents1Click() {
 // F1 follows the focused control and then its parents to the first help context.
 void TfMain::helpRequested() {
     platform::showHelp(platform::helpContextFor(focusWidget()));
+}
+
+// Under the title, where the pointer would open it.
+void TfMain::openMenuFromKeyboard() {
+    puMain->exec(lTitle->mapToGlobal(QPoint(0, lTitle->height())));
 }
 
 void TfMain::imgAboutClick() {

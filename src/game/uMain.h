@@ -119,6 +119,7 @@ public:
     // panel, the displays and the title and caption labels all come here.
     void lTitleMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                          int x, int y);
+    void openMenuFromKeyboard();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -150,6 +151,8 @@ private:
                                                   void (TfMain::*handler)());
     void helpRequested();
     void hideAllEntryDigits();
+    QLabel* markUnder(const controls::TSevenSegment* display) const;
+    void say(const std::string& text);
     controls::TSevenSegment* entryDisplay(int slot) const; // slot 1..6
 
     GameState gameState_;

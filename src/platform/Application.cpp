@@ -33,6 +33,7 @@ void postApplicationError(const QString& message) {
 
 } // namespace platform
 
+#include "platform/Accessibility.h"
 #include "platform/Cursors.h"
 #include "platform/Fonts.h"
 
@@ -57,6 +58,7 @@ void initApplication(QApplication& app, const QString& title) {
         icon.addFile(QStringLiteral(":/icons/%1x%1/brainlock.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     installFontSubstitutes();
+    installAccessibility();
     app.setFont(uiFont());
     registerCursors(); // before any window is built
 }

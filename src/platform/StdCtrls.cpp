@@ -99,13 +99,12 @@ void TRadioGroup::setItems(const QStringList& items) {
     column->setContentsMargins(8, 2, 4, 2);
     column->setSpacing(0);
     for (const QString& item : items) {
+        // Exclusive as a radio group is to a reader and to the keyboard: the arrow keys move
+        // the choice and click the item they reach.
         auto* button = new QRadioButton(item, this);
-        button->setAutoExclusive(false); // the group keeps the one selection itself
         const int index = static_cast<int>(buttons_.size());
-        connect(button, &QRadioButton::clicked, this, [this, index] {
-            guarded([&] { setItemIndex(index); });
-            buttons_[static_cast<std::size_t>(index)]->setChecked(itemIndex_ == index);
-        });
+        connect(button, &QRadioButton::clicked, this,
+                [this, index] { guarded([&] { setItemIndex(index); }); });
         column->addWidget(button);
         buttons_.push_back(button);
     }
@@ -117,9 +116,21 @@ void TRadioGroup::setItemIndex(int index) {
     if (index >= itemCount()) index = itemCount() - 1;
     if (index == itemIndex_) return;
     itemIndex_ = index;
-    for (std::size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i]->setChecked(static_cast<int>(i) == index);
+    showItemIndex();
     if (OnClick) OnClick();
+}
+
+// An exclusive item cannot be unchecked: for no choice at all the items let go for a moment.
+void TRadioGroup::showItemIndex() {
+    if (itemIndex_ >= 0) {
+        buttons_[static_cast<std::size_t>(itemIndex_)]->setChecked(true);
+        return;
+    }
+    for (QRadioButton* button : buttons_) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
 }
 
 TSpeedButton::TSpeedButton(QWidget* parent)
@@ -143,6 +154,14 @@ TStringGrid::TStringGrid(int columns, int defaultRowHeight, QWidget* parent)
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTabKeyNavigation(false); // Tab leaves the grid instead of walking its cells
+}
+
+QString TStringGrid::accessibleRowText(int row) const {
+    QStringList cells;
+    for (int column = 0; column < columnCount(); ++column)
+        cells << cell(column, row);
+    return rowWords_ ? rowWords_(cells) : cells.join(QStringLiteral(", "));
 }
 
 QString TStringGrid::cell(int column, int row) const {

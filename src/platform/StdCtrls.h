@@ -77,6 +77,8 @@ public:
     std::function<void()> OnClick;
 
 private:
+    void showItemIndex();
+
     std::vector<QRadioButton*> buttons_;
     int itemIndex_ = -1;
 };
@@ -98,6 +100,15 @@ public:
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString& text);
     void setColumnWidths(std::initializer_list<int> widths);
+
+    // What a screen reader hears of a row: by default its cells, comma-separated.
+    void setAccessibleRowText(std::function<QString(const QStringList& cells)> words) {
+        rowWords_ = std::move(words);
+    }
+    QString accessibleRowText(int row) const;
+
+private:
+    std::function<QString(const QStringList& cells)> rowWords_;
 };
 
 } // namespace platform

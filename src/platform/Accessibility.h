@@ -1,0 +1,31 @@
+// What screen readers see of the game's windows beyond Qt's own: actions that answer the
+// reader at once and run just after, controls left out of the tree (decoration, or text that
+// another control already says), announcements spoken through the focused control, and the
+// interfaces of the standard controls' wrappers (pictures, keypad buttons, option items, the
+// tries grid, the bevelled panel).
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QObject;
+class QWidget;
+
+namespace platform {
+
+// Installs the interfaces; once, before any window is built.
+void installAccessibility();
+
+// Runs `action` once the reader's call has returned: an action may open a modal box, and the
+// reader must not wait for the player to close it.
+void afterAnswering(QObject* context, std::function<void()> action);
+
+// Leaves a control out of the accessibility tree (or brings it back).
+void setAccessibleHidden(QWidget* widget, bool hidden);
+bool accessibleHidden(const QWidget* widget);
+
+// Says `text` through the control that has the keyboard focus (else through `fallback`), as
+// a change of its description, which a reader speaks without the player moving.
+void announce(const QString& text, QWidget* fallback);
+
+} // namespace platform
