@@ -75,6 +75,7 @@ TfAbout::TfAbout(QWidget* parent)
     Image1->setGeometry(8, 8, 32, 32);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Visit Norvane, Inc.'s Homepage"));
+    Image1->setAccessibleName(Image1->toolTip());
     connect(Image1, &platform::TImage::clicked, this,
             [this] { platform::guarded([&] { Image1Click(); }); });
 

@@ -21,16 +21,35 @@ namespace controls {
 namespace {
 
 // The message window is an alert to a screen reader, named by its caption; its label says
-// the message.
+// the message. The bevel around it is decoration, left out.
 class AccessibleInfoForm final : public QAccessibleWidget {
 public:
     explicit AccessibleInfoForm(TInfoForm* form)
         : QAccessibleWidget(form, QAccessible::AlertMessage) {}
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return widget()->windowTitle();
-        if (t == QAccessible::Description)
-            return static_cast<TInfoForm*>(widget())->InfoLabel->caption();
+        if (t == QAccessible::Description) return form()->InfoLabel->caption();
         return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return static_cast<int>(parts().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> shown = parts();
+        return index >= 0 && index < shown.size()
+                   ? QAccessible::queryAccessibleInterface(shown.at(index))
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? static_cast<int>(parts().indexOf(qobject_cast<QWidget*>(child->object())))
+                     : -1;
+    }
+
+private:
+    TInfoForm* form() const { return static_cast<TInfoForm*>(widget()); }
+    QList<QWidget*> parts() const {
+        QList<QWidget*> shown;
+        for (QWidget* child : form()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child != form()->Bevel && !child->isWindow()) shown.append(child);
+        return shown;
     }
 };
 
@@ -116,6 +135,7 @@ TInfoForm::TInfoForm(QWidget* owner)
     Image = new platform::TImage(this);
     Image->setObjectName(QStringLiteral("Image"));
     Image->setPixmap(QPixmap(QStringLiteral(":/images/information.png")));
+    Image->setAccessibleName(QStringLiteral("Information"));
     Image->setGeometry(kImageBounds);
 
     InfoLabel = new TProLabel(this);

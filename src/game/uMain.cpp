@@ -17,6 +17,8 @@
 #include "platform/WindowMove.h"
 #include "platform/WindowSystem.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
@@ -69,17 +71,27 @@ constexpr int kHelpOptions = 3;
 constexpr platform::TColor kLeftOffColor = rgbColor(32, 32, 32);
 constexpr platform::TColor kScoreOffColor = rgbColor(64, 64, 64);
 
-// Runs a handler of the window behind the exception boundary.
+// Runs a handler of the window behind the exception boundary; queued, once the caller (a
+// screen reader's action on a menu item) has had its answer.
 template <class Sender, class Signal>
-void connectHandler(Sender* sender, Signal signal, TfMain* window, void (TfMain::*handler)()) {
-    QObject::connect(sender, signal, window,
-                     [window, handler] { platform::guarded([&] { (window->*handler)(); }); });
+void connectHandler(Sender* sender, Signal signal, TfMain* window, void (TfMain::*handler)(),
+                    Qt::ConnectionType type = Qt::AutoConnection) {
+    QObject::connect(
+        sender, signal, window,
+        [window, handler] { platform::guarded([&] { (window->*handler)(); }); }, type);
 }
 
 void setPaletteColour(QWidget* widget, QPalette::ColorRole role, platform::TColor colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, platform::toQColor(colour));
     widget->setPalette(palette);
+}
+
+// To a screen reader the game's window is a frame, as a captioned window is.
+QAccessibleInterface* accessibleWindowFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(TfMain::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
 }
 
 } // namespace
@@ -89,6 +101,11 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     , gameState_(clock)
     , terminate_([] { QCoreApplication::quit(); })
     , tick_(platform::tickCount) {
+    static const bool registered = [] {
+        QAccessible::installFactory(accessibleWindowFactory);
+        return true;
+    }();
+    (void)registered;
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(QStringLiteral("Brainlock Game"));
     setFont(platform::uiFont());
@@ -434,7 +451,9 @@ void TfMain::buildMenu() {
                                 void (TfMain::*handler)()) {
         QAction* action = puMain->addAction(QIcon(QString::fromLatin1(icon)), caption);
         action->setObjectName(QString::fromLatin1(name));
-        if (handler) connectHandler(action, &QAction::triggered, this, handler);
+        // The menu has closed by the time the item's handler runs, whoever chose it.
+        if (handler)
+            connectHandler(action, &QAction::triggered, this, handler, Qt::QueuedConnection);
         return action;
     };
     GiveUp1 =

@@ -184,8 +184,6 @@ private:
 QAccessibleInterface* factory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
-    if (widget->isWindow() && widget->windowType() == Qt::Window) // a main window: a frame
-        return new QAccessibleWidget(widget, QAccessible::Window);
     if (auto* panel = qobject_cast<TBevelPanel*>(widget)) return new AccessiblePanel(panel);
     if (auto* grid = qobject_cast<TStringGrid*>(widget)) return new AccessibleGridList(grid);
     if (auto* picture = qobject_cast<TImage*>(widget))

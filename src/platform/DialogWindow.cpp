@@ -55,9 +55,12 @@ Qt::WindowFlags dialogWindowFlags() {
            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 }
 
+// A window just closed may still be the active one for a moment: only a visible one owns.
 QWidget* dialogOwner() {
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    if (QWidget* active = QApplication::activeWindow()) return active;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal->isVisible()) return modal;
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible()) return active;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible() && window->windowType() == Qt::Window) return window;
     return nullptr;

@@ -4,6 +4,7 @@
 #include "platform/DialogWindow.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdio>
@@ -19,9 +20,28 @@ void centreOnScreen(QMessageBox& box) {
     platform::centreOnScreen(box);
 }
 
+QString iconName(QMessageBox::Icon icon) {
+    switch (icon) {
+    case QMessageBox::Question:
+        return QStringLiteral("Question");
+    case QMessageBox::Information:
+        return QStringLiteral("Information");
+    case QMessageBox::Warning:
+        return QStringLiteral("Warning");
+    case QMessageBox::Critical:
+        return QStringLiteral("Error");
+    case QMessageBox::NoIcon:
+        break;
+    }
+    return {};
+}
+
 int runBox(QMessageBox::Icon icon, const QString& caption, const QString& text, bool question) {
     QMessageBox box(icon, caption, text, QMessageBox::NoButton, dialogOwner(), dialogWindowFlags());
     box.setObjectName(QStringLiteral("messageDialog"));
+    // The icon tells a screen reader what kind of box it is; unnamed it would read "image".
+    if (auto* picture = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        picture->setAccessibleName(iconName(icon));
     box.setWindowModality(Qt::ApplicationModal);
     if (question) {
         QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);

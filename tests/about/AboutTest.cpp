@@ -3,6 +3,7 @@
 #include "support/Fakes.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QTest>
@@ -34,6 +35,9 @@ TEST(About, CreditsEnterFromBelowAndGoOnAcrossShowings) {
     EXPECT_EQ(banner->bitmap()->deviceIndependentSize().toSize().height(), 26 * lineHeight);
     EXPECT_GT(banner->bitmap()->width(), 200);
     EXPECT_EQ(banner->lines().size(), 26);
+    const QString read = QAccessible::queryAccessibleInterface(banner)->text(QAccessible::Name);
+    EXPECT_TRUE(
+        read.contains(QStringLiteral("Created by :\n\nThe Brainlock Game team"))); // all of it
     QStringList events; // the first showing only starts the credits
     banner->OnEnable = [&](QObject*) { events << QStringLiteral("enable"); };
     banner->OnDisable = [&](QObject*) { events << QStringLiteral("disable"); };

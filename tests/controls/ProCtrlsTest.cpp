@@ -291,6 +291,8 @@ TEST(InfoDialog, HelpKeepsItsKindWithTheFocusAndF1FollowsTheHelpContext) {
         EXPECT_EQ(form->OKButton->kind(), pbkOk);
         form->HelpButton->click(); // help, and the window stays
         EXPECT_TRUE(form->isVisible());
+        form->activateWindow(); // a window's keys reach it while it is active
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
         QTest::keyClick(form, Qt::Key_F1);
         EXPECT_EQ(shell.opened.size(), 2u);
         form->OKButton->click();
@@ -301,6 +303,8 @@ TEST(InfoDialog, HelpKeepsItsKindWithTheFocusAndF1FollowsTheHelpContext) {
 
     dialog.HelpContext = 0; // no topic: F1 does nothing
     onNextModal([&](QWidget* modal) {
+        modal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
         QTest::keyClick(modal, Qt::Key_F1);
         QTest::keyClick(modal, Qt::Key_Return);
     });

@@ -75,6 +75,11 @@ protected:
     QString value(const QString& name) const { return display(name)->value(); }
     platform::TStringGrid* logs() const { return child<platform::TStringGrid>("sgLogs"); }
     QAction* action(const QString& name) const { return child<QAction>(name); }
+    // A menu item chosen: its handler runs once the menu has closed.
+    void choose(const QString& name) {
+        action(name)->trigger();
+        QApplication::processEvents();
+    }
 
     void press(const QString& key) { child<QAbstractButton>(key)->click(); }
     // The "X" buttons are drawn on the skin and click on a release inside.
@@ -240,7 +245,7 @@ TEST_F(MainWindow, AWinStartsTheNextGame) {
 }
 
 TEST_F(MainWindow, GiveUpStartsANewGameAtAnyMoment) {
-    action("GiveUp1")->trigger(); // before the first guess
+    choose("GiveUp1"); // before the first guess
     ASSERT_EQ(window->announcements.size(), 1u);
     EXPECT_FALSE(window->announcements[0].won);
     EXPECT_EQ(window->announcements[0].secret, "3205");
@@ -248,7 +253,7 @@ TEST_F(MainWindow, GiveUpStartsANewGameAtAnyMoment) {
     guess("1234");
     type("56");
     clock.time.millisecond = 346;
-    action("GiveUp1")->trigger();
+    choose("GiveUp1");
     EXPECT_NE(window->gameState().secret(), "3205");
     EXPECT_EQ(window->gameState().entry(), "");
     EXPECT_EQ(logs()->cell(0, 0), QString());
@@ -263,7 +268,7 @@ TEST_F(MainWindow, ExitAsksFirst) {
     EXPECT_EQ(terminated, 0);
     clickX("tbCloseMain");
     EXPECT_EQ(terminated, 1);
-    action("mExit")->trigger();
+    choose("mExit");
     EXPECT_EQ(terminated, 2);
 }
 
@@ -290,7 +295,7 @@ TEST_F(MainWindow, PopupMenuHasItsSevenItemsInOrder) {
 }
 
 TEST_F(MainWindow, HelpOpensTheDocumentAtTheControlsSection) {
-    action("HelpContents1")->trigger();
+    choose("HelpContents1");
     ASSERT_EQ(shell.opened.size(), 1u);
     EXPECT_TRUE(shell.opened[0].toLocalFile().endsWith(QStringLiteral("/brainlock.html")));
     EXPECT_EQ(shell.opened[0].fragment(), QString());
@@ -315,7 +320,7 @@ TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
     window->Settings.Digit = 6;
     guess("1234"); // the running game keeps its four digits
     EXPECT_EQ(window->gameState().digitCount(), 4);
-    action("GiveUp1")->trigger();
+    choose("GiveUp1");
     EXPECT_EQ(window->gameState().digitCount(), 6);
     EXPECT_EQ(value("ssLeft"), QStringLiteral("21"));
     EXPECT_EQ(logs()->rowCount(), 20);
@@ -398,12 +403,12 @@ TEST_F(MainWindow, FirstRunShowsTheTriesLogBesideTheSkinnedGamePanel) {
 
 TEST_F(MainWindow, SidePanelsFollowTheMenuAndTheirXButtons) {
     guess("1234");
-    action("mLogs")->trigger();
+    choose("mLogs");
     EXPECT_EQ(window->width(), 182);
     EXPECT_FALSE(child("sgLogs")->isVisible());
     EXPECT_EQ(action("mLogs")->text(), QStringLiteral("Show &Logs"));
 
-    action("mOptions")->trigger();
+    choose("mOptions");
     EXPECT_EQ(window->width(), 328);
     EXPECT_EQ(child("imgOptLeft")->x(), 181);
     EXPECT_EQ(child("rgDigit")->geometry(), QRect(212, 27, 89, 73));
@@ -411,7 +416,7 @@ TEST_F(MainWindow, SidePanelsFollowTheMenuAndTheirXButtons) {
     EXPECT_EQ(child("tbCloseOptions")->geometry(), QRect(310, 1, 16, 17));
     EXPECT_EQ(action("mOptions")->text(), QStringLiteral("Hide &Options"));
 
-    action("mLogs")->trigger(); // the log comes first and pushes the options right
+    choose("mLogs"); // the log comes first and pushes the options right
     EXPECT_EQ(window->width(), 474);
     EXPECT_EQ(child("imgLogLeft")->x(), 181);
     EXPECT_EQ(child("imgOptLeft")->x(), 327);
@@ -428,7 +433,7 @@ TEST_F(MainWindow, SidePanelsFollowTheMenuAndTheirXButtons) {
 }
 
 TEST_F(MainWindow, PanelsAndCentredControlsMoveWithTheDigitCount) {
-    action("mOptions")->trigger();
+    choose("mOptions");
     window->Settings.Digit = 6;
     window->StartNewGame();
     EXPECT_EQ(window->width(), 538);
@@ -442,20 +447,20 @@ TEST_F(MainWindow, PanelsAndCentredControlsMoveWithTheDigitCount) {
     EXPECT_EQ(child("tbCloseMain")->x(), 227);
     EXPECT_EQ(child("ssNum6")->x(), 192); // the digit slots never move
 
-    action("mLogs")->trigger();
-    action("mOptions")->trigger();
+    choose("mLogs");
+    choose("mOptions");
     window->Settings.Digit = 5;
     window->StartNewGame();
     EXPECT_EQ(window->width(), 214);
     EXPECT_EQ(child("sb1")->x(), 40);
 
     // With five digits the options panel moves into the log's place and back.
-    action("mOptions")->trigger();
+    choose("mOptions");
     EXPECT_EQ(child("imgOptLeft")->x(), 213);
-    action("mLogs")->trigger();
+    choose("mLogs");
     EXPECT_EQ(child("imgOptLeft")->x(), 359);
     EXPECT_EQ(window->width(), 506);
-    action("mLogs")->trigger();
+    choose("mLogs");
     EXPECT_EQ(child("imgOptLeft")->x(), 213);
     EXPECT_EQ(window->width(), 360);
 }
@@ -567,6 +572,7 @@ TEST_F(Announcements, GivingUpRevealsTheSecretAndTheWinCaptionComesBack) {
     QString caption, message;
     answerNext(caption, message);
     window->findChild<QAction*>(QStringLiteral("GiveUp1"))->trigger();
+    QApplication::processEvents();
     EXPECT_EQ(caption, QStringLiteral("You Lose !!"));
     EXPECT_EQ(message, QStringLiteral("The misterious digits are 0719.\r\nYou still can prove your "
                                       "mind later.\r\nGAME OVER !!!"));

@@ -4,11 +4,13 @@
 #include "support/ScratchConfig.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -91,8 +93,10 @@ TEST_F(Settings, AFirstRunWritesTheDefaultsAndOpensWithThem) {
 TEST_F(Settings, EverythingChangedInARunIsBackAfterARestart) {
     start();
     window->findChild<QAction*>(QStringLiteral("mOptions"))->trigger();
+    QApplication::processEvents(); // the item runs once the menu has closed
     window->findChild<QAction*>(QStringLiteral("mLogs"))->trigger();
-    choose("rgDigit", 1); // nothing logged yet: a new five-digit game at once
+    QApplication::processEvents(); // the item runs once the menu has closed
+    choose("rgDigit", 1);          // nothing logged yet: a new five-digit game at once
     choose("rgDuplicate", 0);
     choose("rgMusic", 1);
     choose("rgSound", 1);
@@ -243,6 +247,7 @@ TEST_F(Settings, OptionChangesAskOnceAGuessIsLogged) {
     EXPECT_EQ(window->gameState().secret(), kept); // No kept the secret through both
 
     window->findChild<QAction*>(QStringLiteral("GiveUp1"))->trigger();
+    QApplication::processEvents(); // the item runs once the menu has closed
     EXPECT_EQ(window->gameState().digitCount(), 6);
     EXPECT_TRUE(group("rgDigit")->isEnabled());
     EXPECT_TRUE(group("rgDuplicate")->isEnabled());
@@ -258,4 +263,48 @@ TEST_F(Settings, AYesWithAPendingDigitCountStartsThatGame) {
     EXPECT_TRUE(window->gameState().log().empty());
     EXPECT_EQ(window->width(), 328 + 64);
     EXPECT_TRUE(group("rgDigit")->isEnabled());
+}
+
+// To the keyboard and to a screen reader the options are radio groups: an arrow key moves the
+// choice and runs the click handler, Toggle runs it too, a greyed group does nothing, and one
+// item at most is checked. Tab passes through the tries log.
+TEST_F(Settings, OptionGroupsAreRadioGroupsToTheKeyboardAndToReaders) {
+    start();
+    window->findChild<QAction*>(QStringLiteral("mOptions"))->trigger();
+    QApplication::processEvents();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto items = [this](const char* name) {
+        return group(name)->findChildren<QRadioButton*>();
+    };
+    const auto checked = [&](const char* name) {
+        int count = 0;
+        for (QRadioButton* item : items(name))
+            count += item->isChecked();
+        return count;
+    };
+    items("rgDigit").at(0)->setFocus();
+    QTest::keyClick(items("rgDigit").at(0), Qt::Key_Down);
+    EXPECT_TRUE(items("rgDigit").at(1)->isChecked());
+    EXPECT_EQ(checked("rgDigit"), 1);
+    EXPECT_EQ(window->gameState().digitCount(), 5); // the handler ran: a new game at once
+
+    guess("12345");
+    dialogs.answers = {false};
+    const auto toggle = [](QRadioButton* item) {
+        QAccessible::queryAccessibleInterface(item)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+        QApplication::processEvents();
+    };
+    toggle(items("rgDigit").at(2)); // asked, answered No: greyed with the new choice
+    EXPECT_FALSE(group("rgDigit")->isEnabled());
+    toggle(items("rgDigit").at(0)); // greyed: nothing
+    EXPECT_EQ(group("rgDigit")->itemIndex(), 2);
+    EXPECT_EQ(checked("rgDigit"), 1);
+    EXPECT_EQ(dialogs.shown.size(), 2);
+
+    QWidget* log = window->findChild<QWidget*>(QStringLiteral("sgLogs"));
+    log->setFocus();
+    QTest::keyClick(log, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), log);
 }

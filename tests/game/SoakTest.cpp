@@ -60,9 +60,9 @@ public:
         else if (choice < 80)
             click(QStringLiteral("pbGuess"));
         else if (choice < 82)
-            action("GiveUp1")->trigger();
+            choose("GiveUp1");
         else if (choice < 86)
-            action(random_() % 2 ? "mLogs" : "mOptions")->trigger();
+            choose(random_() % 2 ? "mLogs" : "mOptions");
         else if (choice < 94)
             chooseOption();
         else
@@ -107,6 +107,11 @@ public:
 private:
     template <class T> T* find(const QString& name) const { return window_->findChild<T*>(name); }
     QAction* action(const char* name) const { return find<QAction>(QString::fromLatin1(name)); }
+    // A menu item chosen: its handler runs once the menu has closed.
+    void choose(const char* name) {
+        action(name)->trigger();
+        QApplication::processEvents();
+    }
     TRadioGroup* group(const char* name) const {
         return find<TRadioGroup>(QString::fromLatin1(name));
     }
