@@ -330,7 +330,7 @@ def main():
                        ('lose.wav', lose)):
         write_wav(os.path.join(folder, name), make())
     seconds = write_midi(os.path.join(folder, 'cheers.mid'))
-    print(f'made four effects and cheers.mid ({seconds:.1f} s) in {folder}')
+    print(f'made four effects and cheers.mid, a tune of {seconds:.1f} s, in {folder}')
 
 
 if __name__ == '__main__':

@@ -12,7 +12,7 @@ start_game
 [ "${WIDTH}x${HEIGHT}@$X,$Y" = "328x304@300,132" ] ||
   fail "first run: ${WIDTH}x${HEIGHT} at $X,$Y, expected 328x304 at 300,132"
 # The taskbar matches the window to the menu entry by its class, and shows its icon.
-entry="$(dirname "$0")/../../resources/example.norvane.brainlock.desktop"
+entry="$(dirname "$0")/../../resources/example.norvane.brainlock.desktop.in"
 class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 xprop -id "$wid" WM_CLASS | grep -q "\"$class\"\$" ||
   fail "the window's class is not the menu entry's \"$class\": $(xprop -id "$wid" WM_CLASS)"
