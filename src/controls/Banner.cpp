@@ -236,31 +236,19 @@ void TBanner::stepsMissedWhileHidden() {
 }
 
 void TBanner::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    clicks_.pressed(*event);
-    platform::guarded([&] { fireMouseButton(OnMouseDown, this, *event); });
+    firePress(*this, *event);
 }
 
 void TBanner::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    clicks_.doubleClicked();
-    platform::guarded([&] {
-        if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
-    });
+    fireDoubleClick(*this, *event);
 }
 
 void TBanner::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
-    platform::guarded([&] { fireMouseMove(OnMouseMove, this, *event); });
+    fireMove(*this, *event);
 }
 
 void TBanner::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    const bool click = clicks_.released(*event, *this);
-    platform::guarded([&] {
-        if (click && OnClick) OnClick(this);
-        fireMouseButton(OnMouseUp, this, *event);
-    });
+    fireRelease(*this, *event);
 }
 
 QImage TBanner::composeFrame() const {

@@ -29,7 +29,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class TBanner : public QWidget {
+class TBanner : public QWidget, public PublishedMouseEvents {
     Q_OBJECT
 public:
     using Notify = std::function<void(QObject* sender)>;
@@ -72,11 +72,6 @@ public:
     Notify OnScroll;
     Notify OnEnable;
     Notify OnDisable;
-    Notify OnClick;
-    Notify OnDblClick;
-    MouseButtonNotify OnMouseDown;
-    MouseMoveNotify OnMouseMove;
-    MouseButtonNotify OnMouseUp;
 
     void ScrollStep();
     // One paint into a fresh image of the banner's size.
@@ -122,7 +117,6 @@ private:
     QTimer* timer_ = nullptr;
     QElapsedTimer clock_;
     qint64 lastStepMs_ = 0; // on clock_: when the last step was due, also while hidden
-    ClickRule clicks_;
 };
 
 } // namespace controls

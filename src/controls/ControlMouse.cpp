@@ -1,5 +1,7 @@
 #include "controls/ControlMouse.h"
 
+#include "platform/Application.h"
+
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -24,6 +26,35 @@ bool ClickRule::released(const QMouseEvent& event, const QWidget& control) {
     const bool click = leftDown_ && control.rect().contains(event.position().toPoint());
     leftDown_ = false;
     return click;
+}
+
+// Every press, move and release is the control's own: none reaches the window beneath.
+void PublishedMouseEvents::firePress(QWidget& control, QMouseEvent& event) {
+    event.accept();
+    clicks_.pressed(event);
+    platform::guarded([&] { fireMouseButton(OnMouseDown, &control, event); });
+}
+
+void PublishedMouseEvents::fireDoubleClick(QWidget& control, QMouseEvent& event) {
+    event.accept();
+    clicks_.doubleClicked();
+    platform::guarded([&] {
+        if (event.button() == Qt::LeftButton && OnDblClick) OnDblClick(&control);
+    });
+}
+
+void PublishedMouseEvents::fireMove(QWidget& control, QMouseEvent& event) {
+    event.accept();
+    platform::guarded([&] { fireMouseMove(OnMouseMove, &control, event); });
+}
+
+void PublishedMouseEvents::fireRelease(QWidget& control, QMouseEvent& event) {
+    event.accept();
+    const bool click = clicks_.released(event, control);
+    platform::guarded([&] {
+        if (click && OnClick) OnClick(&control);
+        fireMouseButton(OnMouseUp, &control, event);
+    });
 }
 
 } // namespace controls

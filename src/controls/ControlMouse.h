@@ -37,4 +37,25 @@ private:
     bool leftDown_ = false;
 };
 
+// The five events of a control that publishes them all (the effect label, the banner), fired
+// from its mouse handlers behind the exception boundary. A release fires OnClick before
+// OnMouseUp, as a desktop control does.
+class PublishedMouseEvents {
+public:
+    std::function<void(QObject* sender)> OnClick;
+    std::function<void(QObject* sender)> OnDblClick;
+    MouseButtonNotify OnMouseDown;
+    MouseMoveNotify OnMouseMove;
+    MouseButtonNotify OnMouseUp;
+
+protected:
+    void firePress(QWidget& control, QMouseEvent& event);
+    void fireDoubleClick(QWidget& control, QMouseEvent& event);
+    void fireMove(QWidget& control, QMouseEvent& event);
+    void fireRelease(QWidget& control, QMouseEvent& event);
+
+private:
+    ClickRule clicks_;
+};
+
 } // namespace controls

@@ -284,35 +284,22 @@ void TProCustomLabel::MouseLeave() {
 }
 
 void TProCustomLabel::mousePressEvent(QMouseEvent* event) {
-    event->accept();
     followPointer(rect().contains(event->position().toPoint()));
-    clicks_.pressed(*event);
-    platform::guarded([&] { fireMouseButton(OnMouseDown, this, *event); });
+    firePress(*this, *event);
 }
 
-// The second press of a double click: OnMouseDown again, then OnDblClick.
 void TProCustomLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    clicks_.doubleClicked();
-    platform::guarded([&] {
-        if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
-    });
+    fireDoubleClick(*this, *event);
 }
 
 void TProCustomLabel::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
     if (event->buttons() != Qt::NoButton)
         followPointer(rect().contains(event->position().toPoint()));
-    platform::guarded([&] { fireMouseMove(OnMouseMove, this, *event); });
+    fireMove(*this, *event);
 }
 
 void TProCustomLabel::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    const bool click = clicks_.released(*event, *this);
-    platform::guarded([&] {
-        if (click && OnClick) OnClick(this);
-        fireMouseButton(OnMouseUp, this, *event);
-    });
+    fireRelease(*this, *event);
 }
 
 void TProCustomLabel::enterEvent(QEnterEvent* event) {

@@ -19,7 +19,7 @@ class QShortcut;
 
 namespace controls {
 
-class TProCustomLabel : public QWidget {
+class TProCustomLabel : public QWidget, public PublishedMouseEvents {
     Q_OBJECT
 public:
     using Notify = std::function<void(QObject* sender)>;
@@ -75,11 +75,6 @@ public:
     TVerticalAlignment layout() const { return verticalAlignment_; }
     void setLayout(TVerticalAlignment value) { setVerticalAlignment(value); }
 
-    Notify OnClick;
-    Notify OnDblClick;
-    MouseButtonNotify OnMouseDown;
-    MouseMoveNotify OnMouseMove;
-    MouseButtonNotify OnMouseUp;
     Notify OnMouseEnter;
     Notify OnMouseLeave;
 
@@ -133,7 +128,6 @@ private:
     platform::TColor shadowColor_ = platform::clBtnShadow;
     TVerticalAlignment verticalAlignment_ = vaTop;
     platform::PointerPresence pointer_;
-    ClickRule clicks_;
     bool EffectsUpdating = false;
     int mnemonicId_ = 0;
 };
