@@ -127,8 +127,9 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid()) return {};
-        const QRect cells = grid_->visualRect(grid_->model()->index(row_, 0)) |
-                            grid_->visualRect(grid_->model()->index(row_, 1));
+        const QRect cells =
+            grid_->visualRect(grid_->model()->index(row_, 0)) |
+            grid_->visualRect(grid_->model()->index(row_, grid_->columnCount() - 1));
         return QRect(grid_->viewport()->mapToGlobal(cells.topLeft()), cells.size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -155,10 +156,9 @@ public:
     int childCount() const override { return playedRows(); }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= playedRows()) return nullptr;
-        auto& rows = const_cast<AccessibleGridList*>(this)->rows_;
-        if (rows.size() <= static_cast<std::size_t>(index))
-            rows.resize(static_cast<std::size_t>(index) + 1, 0);
-        QAccessible::Id& id = rows[static_cast<std::size_t>(index)];
+        if (rows_.size() <= static_cast<std::size_t>(index))
+            rows_.resize(static_cast<std::size_t>(index) + 1, 0);
+        QAccessible::Id& id = rows_[static_cast<std::size_t>(index)];
         if (id == 0 || !QAccessible::accessibleInterface(id))
             id = QAccessible::registerAccessibleInterface(new AccessibleGridRow(grid(), index));
         return QAccessible::accessibleInterface(id);
@@ -178,7 +178,7 @@ private:
             ++rows;
         return rows;
     }
-    std::vector<QAccessible::Id> rows_;
+    mutable std::vector<QAccessible::Id> rows_; // made as a reader first asks for each row
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
