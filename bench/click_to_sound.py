@@ -1,0 +1,190 @@
+"""Click to sound, as a player hears it: the time from a pointer click on a keypad digit to the
+click's first sample coming out of a sound server, beside the same figure for the sound server's
+own player (paplay of the same click.wav, from its start), measured in the same run.
+
+A PulseAudio server of its own with a null sink; the sink's monitor is recorded by parec, whose
+reads are time-stamped, so every recorded sample has a time on the same clock as the clicks
+(the recorder's own latency, a few ms, is in both figures alike). A click's first sample is
+found by matching the start of click.wav against the recording after the trigger, which also
+finds it under the music.
+
+Usage: click_to_sound.py RUNTIME_DIR [TRIALS]
+  (DISPLAY set; pulseaudio, pulseaudio-utils and xdotool installed). Prints table rows.
+"""
+import array
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import wave
+
+RATE = 44100
+TEMPLATE = 256  # samples of the click's start matched against the recording
+SEARCH = 0.4  # seconds after a trigger searched for the click
+
+
+def row(what, figure, target, method):
+    print("%-40s %12s  %-9s %s" % (what, figure, target, method))
+
+
+class Recorder:
+    """parec on the null sink's monitor; keeps the samples and when each read arrived."""
+
+    def __init__(self, env):
+        self.samples = array.array("h")
+        self.arrivals = []  # (monotonic time, samples received so far)
+        self.process = subprocess.Popen(
+            ["parec", "--device=bench.monitor", "--format=s16le", "--rate=%d" % RATE,
+             "--channels=1", "--latency-msec=5", "--raw"], stdout=subprocess.PIPE, env=env)
+        self.thread = threading.Thread(target=self.read, daemon=True)
+        self.thread.start()
+
+    def read(self):
+        while True:
+            data = self.process.stdout.read1(4096)
+            if not data:
+                return
+            now = time.monotonic()
+            self.samples.frombytes(data[: len(data) // 2 * 2])
+            self.arrivals.append((now, len(self.samples)))
+
+    def time_of(self, index):
+        """The earliest time consistent with every read: the sample cannot have been captured
+        later than its read arrived, less the samples that came after it in that read."""
+        return min(t - (count - index) / RATE for t, count in self.arrivals if count > index)
+
+    def index_at(self, moment):
+        for t, count in self.arrivals:
+            if t >= moment:
+                return max(0, count - int((t - moment) * RATE))
+        return len(self.samples)
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait()
+
+
+def click_template(runtime):
+    with wave.open(os.path.join(runtime, "click.wav")) as clip:
+        data = array.array("h", clip.readframes(clip.getnframes()))
+    start = next(i for i, v in enumerate(data) if abs(v) > 200)
+    return data[start:start + TEMPLATE]
+
+
+def onset(recorder, trigger, template):
+    """The time of the best match of the click's start in the SEARCH seconds after trigger."""
+    time.sleep(SEARCH + 0.1)
+    first = recorder.index_at(trigger - 0.005)
+    window = recorder.samples[first:first + int(SEARCH * RATE) + TEMPLATE]
+    best, where = 0.0, None
+    energy = sum(v * v for v in template) ** 0.5
+    for offset in range(0, len(window) - TEMPLATE):
+        part = window[offset:offset + TEMPLATE]
+        if abs(part[0]) < 1 and abs(part[8]) < 1 and abs(part[32]) < 1:
+            continue  # silence: no match starts here
+        score = sum(a * b for a, b in zip(part, template))
+        norm = (sum(v * v for v in part) ** 0.5) * energy
+        if norm and score / norm > best:
+            best, where = score / norm, offset
+    if where is None or best < 0.6:
+        return None
+    return recorder.time_of(first + where)
+
+
+def measure(recorder, trigger_fn, template, trials):
+    delays = []
+    for _ in range(trials):
+        trigger = trigger_fn()
+        heard = onset(recorder, trigger, template)
+        if heard is not None:
+            delays.append((heard - trigger) * 1000)
+        time.sleep(0.2)
+    return delays
+
+
+def start_game(runtime, env, music):
+    config = tempfile.mkdtemp()
+    os.makedirs(os.path.join(config, "Norvane"))
+    with open(os.path.join(config, "Norvane", "Brainlock.conf"), "w") as conf:
+        conf.write("[General]\nLeft=300\nTop=132\nDigit=4\nDuplicate=0\nMusic=%d\nSound=1\n"
+                   "Logs=1\nOption=0\n" % music)
+    game_env = dict(env, XDG_CONFIG_HOME=config, SDL_AUDIODRIVER="pulseaudio", QT_QPA_PLATFORM="xcb")
+    game = subprocess.Popen(["./brainlock"], cwd=runtime, env=game_env,
+                            stderr=subprocess.DEVNULL)
+    window = subprocess.run(["timeout", "20", "xdotool", "search", "--sync", "--onlyvisible",
+                             "--name", "^Brainlock Game$"], capture_output=True, text=True)
+    wid = window.stdout.split()[0]
+    geometry = dict(line.split("=") for line in subprocess.run(
+        ["xdotool", "getwindowgeometry", "--shell", wid], capture_output=True,
+        text=True).stdout.split())
+    x, y = int(geometry["X"]) + 36, int(geometry["Y"]) + 179  # the keypad's "1"
+    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
+    time.sleep(3)  # the sounds load once the window has painted
+    return game, config
+
+
+def click():
+    """A click on the digit under the pointer; the button acts at the release."""
+    subprocess.run(["xdotool", "mousedown", "1"], check=True)
+    before = time.monotonic()
+    subprocess.run(["xdotool", "mouseup", "1"], check=True)
+    return (before + time.monotonic()) / 2
+
+
+def main():
+    runtime = os.path.abspath(sys.argv[1])
+    trials = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    server = tempfile.mkdtemp()
+    env = dict(os.environ, PULSE_RUNTIME_PATH=server, PULSE_STATE_PATH=server,
+               PULSE_SERVER="unix:%s/native" % server)
+    pulse = subprocess.Popen(
+        ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
+         "-L", "module-null-sink sink_name=bench rate=%d" % RATE,
+         "-L", "module-native-protocol-unix auth-anonymous=1 socket=%s/native" % server],
+        env=env, stderr=subprocess.DEVNULL)
+    try:
+        for _ in range(50):
+            if subprocess.run(["pactl", "info"], env=env, capture_output=True).returncode == 0:
+                break
+            time.sleep(0.1)
+        subprocess.run(["pactl", "set-default-sink", "bench"], env=env, check=True)
+        recorder = Recorder(env)
+        time.sleep(0.5)
+        template = click_template(runtime)
+        clip = os.path.join(runtime, "click.wav")
+
+        def paplay():
+            start = time.monotonic()
+            subprocess.Popen(["paplay", clip], env=env)
+            return start
+
+        results = {"paplay": measure(recorder, paplay, template, trials)}
+        for music in (0, 1):
+            game, config = start_game(runtime, env, music)
+            results[music] = measure(recorder, click, template, trials)
+            game.terminate()
+            game.wait()
+            shutil.rmtree(config)
+        recorder.stop()
+    finally:
+        pulse.terminate()
+        pulse.wait()
+        shutil.rmtree(server, ignore_errors=True)
+
+    method = "median of %d, PulseAudio null sink recorded" % trials
+    floor = statistics.median(results["paplay"]) if results["paplay"] else float("nan")
+    row("click to sound, paplay (the server's own)", "%.1f ms" % floor, "", method)
+    for music, name in ((0, "music off"), (1, "music on")):
+        got = results[music]
+        if not got:
+            row("click to sound, game, " + name, "no click", "", method)
+            continue
+        row("click to sound, game, " + name, "%.1f ms" % statistics.median(got),
+            "<= %.0f ms" % (floor + 20), method + " (%d of %d found)" % (len(got), trials))
+
+
+main()
