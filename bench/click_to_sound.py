@@ -1,6 +1,7 @@
 """Click to sound, as a player hears it: the time from a pointer click on a keypad digit to the
 click's first sample coming out of a sound server, beside the same figure for the sound server's
-own player (paplay of the same click.wav, from its start), measured in the same run.
+own player (paplay of the same click.wav, from its start), measured in the same run; and the
+idle processor time of the untouched game on that server, with the music off and on.
 
 A PulseAudio server of its own with a null sink; the sink's monitor is recorded by parec, whose
 reads are time-stamped, so every recorded sample has a time on the same clock as the clicks
@@ -8,7 +9,7 @@ reads are time-stamped, so every recorded sample has a time on the same clock as
 found by matching the start of click.wav against the recording after the trigger, which also
 finds it under the music.
 
-Usage: click_to_sound.py RUNTIME_DIR [TRIALS]
+Usage: click_to_sound.py RUNTIME_DIR [TRIALS]   (IDLE_SECONDS sets the idle spans, 30)
   (DISPLAY set; pulseaudio, pulseaudio-utils and xdotool installed). Prints table rows.
 """
 import array
@@ -127,6 +128,17 @@ def start_game(runtime, env, music):
     return game, config
 
 
+def idle_percent(game, seconds):
+    """All the game's threads' run time (schedstat) over `seconds` untouched, in % of a core."""
+    def run_time():
+        tasks = "/proc/%d/task" % game.pid
+        return sum(int(open("%s/%s/schedstat" % (tasks, t)).read().split()[0])
+                   for t in os.listdir(tasks))
+    before = run_time()
+    time.sleep(seconds)
+    return (run_time() - before) / 1e9 / seconds * 100
+
+
 def click():
     """A click on the digit under the pointer; the button acts at the release."""
     subprocess.run(["xdotool", "mousedown", "1"], check=True)
@@ -138,6 +150,7 @@ def click():
 def main():
     runtime = os.path.abspath(sys.argv[1])
     trials = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    idle_seconds = int(os.environ.get("IDLE_SECONDS", "30"))
     server = tempfile.mkdtemp()
     env = dict(os.environ, PULSE_RUNTIME_PATH=server, PULSE_STATE_PATH=server,
                PULSE_SERVER="unix:%s/native" % server)
@@ -163,8 +176,10 @@ def main():
             return start
 
         results = {"paplay": measure(recorder, paplay, template, trials)}
+        idle = {}
         for music in (0, 1):
             game, config = start_game(runtime, env, music)
+            idle[music] = idle_percent(game, idle_seconds)
             results[music] = measure(recorder, click, template, trials)
             game.terminate()
             game.wait()
@@ -185,6 +200,9 @@ def main():
             continue
         row("click to sound, game, " + name, "%.1f ms" % statistics.median(got),
             "<= %.0f ms" % (floor + 20), method + " (%d of %d found)" % (len(got), trials))
+    for music, name, target in ((0, "music off", "< 0.05 %"), (1, "music on", "< 1.5 %")):
+        row("idle processor on PulseAudio, " + name, "%.3f %%" % idle[music], target,
+            "all threads' run time (schedstat) over %d s untouched" % idle_seconds)
 
 
 main()
