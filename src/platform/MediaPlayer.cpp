@@ -1,5 +1,6 @@
 #include "platform/MediaPlayer.h"
 
+#include "platform/AudioOutput.h"
 #include "platform/SdlAudio.h"
 #include "platform/Shell.h"
 #include "platform/WaveCheck.h"
@@ -7,12 +8,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
-#include <functional>
-#ifdef __linux__
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
 #include <utility>
 
 namespace platform {
@@ -22,199 +17,6 @@ namespace {
 const SdlAudio& sdl() {
     return sdlAudio();
 }
-
-constexpr int kFrequency = 44100;
-constexpr int kOutputChannels = 2;
-constexpr int kChunkSize = 2048; // samples per mix: about 46 ms
-constexpr const char* kSoundFont = "brainlock.sf2";
-
-// The audio work yields the processor to the window coming up (and to the X server).
-void yieldToTheWindow() {
-#ifdef __linux__
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
-#endif
-}
-
-// The one audio output of the process, shared by every player. Its slow work (opening the
-// device, loading files into the mixer) runs on worker threads one task after another, in
-// the order asked; everything else runs on the user-interface thread.
-class AudioOutput {
-public:
-    static AudioOutput& acquire() {
-        if (!current_) current_ = new AudioOutput;
-        ++current_->users_;
-        return *current_;
-    }
-    static void release() {
-        if (current_ && --current_->users_ == 0) {
-            delete current_;
-            current_ = nullptr;
-        }
-    }
-    static AudioOutput* current() { return current_; }
-
-    // Runs `task` after every task asked for before it.
-    template <class Task> auto then(Task task) {
-        releaseThread(); // the task may need the device's lock
-        std::shared_future<void> before = last_;
-        auto result = std::async(std::launch::async, [before, task] {
-                          yieldToTheWindow();
-                          if (before.valid()) before.wait();
-                          return task();
-                      }).share();
-        last_ = std::async(std::launch::deferred, [result] { result.wait(); }).share();
-        lastTaskDone_ = [result] {
-            return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-        };
-        return result;
-    }
-
-    int allocateChannel() {
-        const int channel = nextChannel_++;
-        if (channel >= sdl().Mix_AllocateChannels(-1)) sdl().Mix_AllocateChannels(channel + 1);
-        return channel;
-    }
-
-    bool silent() {
-        start();
-        opened_.wait();
-        return silent_;
-    }
-
-    // Something is about to sound: the device's thread runs again.
-    void wake() {
-        if (device_ == 0) return;
-        releaseThread();
-        sdl().SDL_PauseAudioDevice(device_, 0);
-    }
-
-    // Nothing sounds: the device pauses. A paused device's thread still wakes for every
-    // buffer to play silence, so once no loading is under way the thread is also held at the
-    // device's lock, and an idle game does not wake for audio at all. Only the user-interface
-    // thread holds it (`mayHold`): a worker's lock would end with the worker.
-    void sleepIfIdle(bool mayHold = true) {
-        if (device_ == 0) return;
-        const int channels = sdl().Mix_AllocateChannels(-1);
-        for (int channel = 0; channel < channels; ++channel)
-            if (sdl().Mix_Playing(channel) && !sdl().Mix_Paused(channel)) return;
-        if (sdl().Mix_PlayingMusic() && !sdl().Mix_PausedMusic()) return;
-        sdl().SDL_PauseAudioDevice(device_, 1);
-        if (mayHold && !holding_ && lastTaskDone_()) {
-            sdl().SDL_LockAudioDevice(device_); // the lock is recursive: our own calls go on
-            holding_ = true;
-        }
-    }
-
-    void releaseThread() {
-        if (std::exchange(holding_, false)) sdl().SDL_UnlockAudioDevice(device_);
-    }
-
-    // The work starts once the window is on screen (or at once, if asked before).
-    void start() {
-        if (!started_) gate_.set_value();
-        started_ = true;
-    }
-
-private:
-    AudioOutput() {
-        std::shared_future<void> gate = gate_.get_future().share();
-        opened_ = then([this, gate] {
-            gate.wait();
-            open();
-        });
-    }
-
-    ~AudioOutput() {
-        start();
-        if (last_.valid()) last_.wait();
-        if (!librariesLoaded_) return;
-        releaseThread(); // closing waits for the device's thread
-        sdl().Mix_ChannelFinished(nullptr);
-        sdl().Mix_HookMusicFinished(nullptr);
-        close();
-    }
-
-    // On the worker.
-    void open() {
-        QString error;
-        if (!loadSdlAudio(error)) {
-            std::fprintf(stderr, "brainlock: no audio output (%s); playing silently\n",
-                         error.toLocal8Bit().constData());
-            silent_ = true;
-            return; // every player then reports that there is no audio library
-        }
-        librariesLoaded_ = true;
-        if (!openDevice()) {
-            // No sound card or sound server: the game plays on, silently.
-            std::fprintf(stderr, "brainlock: no audio output (%s); playing silently\n",
-                         sdl().SDL_GetError());
-            close();
-            sdl().SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-            silent_ = true;
-            if (!openDevice()) return; // every player then reports the mixer's error
-        }
-        useOurSoundFont();
-        sdl().Mix_Init(MIX_INIT_MID);
-        sdl().Mix_AllocateChannels(0);
-        sdl().Mix_ChannelFinished([](int) { postSleepIfIdle(); });
-        sdl().Mix_HookMusicFinished([] { postSleepIfIdle(); });
-        device_ = findMixerDevice();
-        sleepIfIdle(false); // on the worker
-    }
-
-    // The tune's instruments are our own; without the file the system's default SoundFont
-    // plays it.
-    static void useOurSoundFont() {
-        const QString path = locateFile(QString::fromLatin1(kSoundFont));
-        if (QFileInfo(path).isFile()) sdl().Mix_SetSoundFonts(QFile::encodeName(path).constData());
-    }
-
-    bool openDevice() {
-        // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads.
-        sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-        return sdl().Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kOutputChannels, kChunkSize) == 0;
-    }
-
-    void close() {
-        sdl().Mix_CloseAudio();
-        sdl().Mix_Quit();
-        sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        sdl().SDL_Quit(); // audio is all SDL does here; this also frees its hints
-    }
-
-    // The mixer does not say which device it opened; it is the one device of this process
-    // that runs (device ids start at 2; 1 is the legacy interface's).
-    static SDL_AudioDeviceID findMixerDevice() {
-        for (SDL_AudioDeviceID id = 2; id < 32; ++id)
-            if (sdl().SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
-        return 0;
-    }
-
-    // Called on the audio thread: the check runs on the user-interface thread.
-    static void postSleepIfIdle() {
-        if (QCoreApplication* app = QCoreApplication::instance())
-            QMetaObject::invokeMethod(
-                app,
-                [] {
-                    if (AudioOutput* output = current()) output->sleepIfIdle();
-                },
-                Qt::QueuedConnection);
-    }
-
-    static inline AudioOutput* current_ = nullptr;
-    int users_ = 0;
-    int nextChannel_ = 0;
-    std::promise<void> gate_;
-    bool started_ = false;
-    std::shared_future<void> opened_;
-    std::shared_future<void> last_;
-    SDL_AudioDeviceID device_ = 0; // written by the opening task, read after it
-    bool silent_ = false;
-    bool librariesLoaded_ = false; // written by the opening task, read after it
-    bool holding_ = false;         // the user-interface thread holds the device's lock
-    std::function<bool()> lastTaskDone_ = [] { return true; };
-};
 
 bool isMidi(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -291,12 +93,12 @@ void TMediaPlayer::takeLoaded() {
     chunk_ = loaded.chunk;
     music_ = loaded.music;
     lastError_ = loaded.error;
-    if (chunk_) channel_ = AudioOutput::current()->allocateChannel();
+    if (chunk_) channel_ = AudioOutput::current()->addClipChannel();
     const Pending pending = std::exchange(pending_, Pending::None);
     if (pending != Pending::None) Play();
     if (pending == Pending::Paused) Pause();
-    if (pending == Pending::None)
-        AudioOutput::current()->sleepIfIdle(); // the last load may be done
+    // The last load may be done: a device with nothing to sound can now be held.
+    AudioOutput::current()->sleepIfIdle();
 }
 
 void TMediaPlayer::Close() {
@@ -307,7 +109,7 @@ void TMediaPlayer::Close() {
         sdl().Mix_FreeMusic(music_);
     }
     if (chunk_) {
-        sdl().Mix_HaltChannel(channel_);
+        AudioOutput::current()->haltClip(channel_);
         sdl().Mix_FreeChunk(chunk_);
     }
     music_ = nullptr;
@@ -346,8 +148,16 @@ TMediaPlayer::Mode TMediaPlayer::mixerMode() const {
         if (!sdl().Mix_PlayingMusic()) return Mode::Stopped;
         return sdl().Mix_PausedMusic() ? Mode::Paused : Mode::Playing;
     }
-    if (!chunk_ || !sdl().Mix_Playing(channel_)) return Mode::Stopped;
-    return sdl().Mix_Paused(channel_) ? Mode::Paused : Mode::Playing;
+    if (!chunk_) return Mode::Stopped;
+    switch (AudioOutput::current()->clipState(channel_)) {
+    case ClipMixer::State::Playing:
+        return Mode::Playing;
+    case ClipMixer::State::Paused:
+        return Mode::Paused;
+    case ClipMixer::State::Stopped:
+        break;
+    }
+    return Mode::Stopped;
 }
 
 // A playing clip goes on; a paused one continues from where it stands; a finished one starts
@@ -362,20 +172,20 @@ void TMediaPlayer::Play() {
     if (!chunk_ && !music_) return; // the load failed: its error is recorded
     const Mode now = mixerMode();
     if (now == Mode::Playing) return;
-    AudioOutput::current()->wake();
-    if (now == Mode::Paused) {
-        if (isMusic())
-            sdl().Mix_ResumeMusic();
+    AudioOutput& output = *AudioOutput::current();
+    if (!isMusic()) {
+        if (now == Mode::Paused)
+            output.resumeClip(channel_);
         else
-            sdl().Mix_Resume(channel_);
+            output.playClip(channel_, *chunk_);
         return;
     }
-    const int result =
-        isMusic() ? sdl().Mix_PlayMusic(music_, 0) : sdl().Mix_PlayChannel(channel_, chunk_, 0);
-    if (result < 0) {
+    output.wakeMusic();
+    if (now == Mode::Paused)
+        sdl().Mix_ResumeMusic();
+    else if (sdl().Mix_PlayMusic(music_, 0) < 0)
         lastError_ = QString::fromUtf8(sdl().SDL_GetError());
-        AudioOutput::current()->sleepIfIdle();
-    }
+    output.sleepIfIdle(); // the effects' device, if no clip sounds
 }
 
 void TMediaPlayer::Pause() {
@@ -390,11 +200,12 @@ void TMediaPlayer::Pause() {
     takeLoaded();
     switch (mixerMode()) {
     case Mode::Playing:
-        if (isMusic())
+        if (isMusic()) {
             sdl().Mix_PauseMusic();
-        else
-            sdl().Mix_Pause(channel_);
-        AudioOutput::current()->sleepIfIdle();
+            AudioOutput::current()->sleepIfIdle();
+        } else {
+            AudioOutput::current()->pauseClip(channel_);
+        }
         break;
     case Mode::Paused:
         Resume();

@@ -2,15 +2,16 @@
 // finds the file and decodes it at once, failing with EMCIDeviceError naming the file when
 // it is missing, unreadable or not audio; Play returns at once, lets a clip that is still
 // playing go on, and starts a finished clip again from the beginning; Pause toggles; Resume
-// falls back to Play. Effects (WAV) each have a mixer channel of their own, so they sound
-// together; MIDI goes to the mixer's music stream through FluidSynth, with the instruments of
-// our own SoundFont "brainlock.sf2" (the system's default one when it is missing).
+// falls back to Play. Effects (WAV) each have a channel of their own, so they sound together;
+// MIDI goes to the mixer's music stream through FluidSynth, with the instruments of our own
+// SoundFont "brainlock.sf2" (the system's default one when it is missing).
 //
-// Behind the players, one audio output for the process: silent (SDL's dummy output) on a
-// machine without sound, and paused while nothing sounds, so an idle game does not wake for
-// audio. Opening the output, converting the effects to its format and loading the soundfont
-// take a while, so they run in order on worker threads once startAudio() says the window is
-// on screen; a Play asked for before its player is ready plays as soon as it is.
+// Behind the players, one audio output for the process (platform/AudioOutput): silent (SDL's
+// dummy output) on a machine without sound, and paused while nothing sounds, so an idle game
+// does not wake for audio. Opening the output, converting the effects to its format and
+// loading the soundfont take a while, so they run in order on worker threads once startAudio()
+// says the window is on screen; a Play asked for before its player is ready plays as soon as
+// it is.
 #pragma once
 
 #include <QString>

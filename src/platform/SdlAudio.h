@@ -20,30 +20,28 @@ namespace platform {
     X(SDL_LockAudioDevice)                                                                         \
     X(SDL_UnlockAudioDevice)                                                                       \
     X(SDL_GetAudioDeviceStatus)                                                                    \
+    X(SDL_GetCurrentAudioDriver)                                                                   \
+    X(SDL_OpenAudioDevice)                                                                         \
+    X(SDL_CloseAudioDevice)                                                                        \
     X(Mix_SetSoundFonts)                                                                           \
     X(Mix_Init)                                                                                    \
     X(Mix_Quit)                                                                                    \
     X(Mix_OpenAudio)                                                                               \
+    X(Mix_QuerySpec)                                                                               \
+    X(Mix_SetPostMix)                                                                              \
     X(Mix_CloseAudio)                                                                              \
-    X(Mix_AllocateChannels)                                                                        \
-    X(Mix_ChannelFinished)                                                                         \
     X(Mix_HookMusicFinished)                                                                       \
     X(Mix_LoadWAV)                                                                                 \
     X(Mix_LoadMUS)                                                                                 \
     X(Mix_FreeChunk)                                                                               \
     X(Mix_FreeMusic)                                                                               \
-    X(Mix_PlayChannel)                                                                             \
     X(Mix_PlayMusic)                                                                               \
-    X(Mix_HaltChannel)                                                                             \
     X(Mix_HaltMusic)                                                                               \
-    X(Mix_Pause)                                                                                   \
-    X(Mix_Resume)                                                                                  \
-    X(Mix_Paused)                                                                                  \
     X(Mix_PauseMusic)                                                                              \
     X(Mix_ResumeMusic)                                                                             \
     X(Mix_PausedMusic)                                                                             \
-    X(Mix_Playing)                                                                                 \
-    X(Mix_PlayingMusic)
+    X(Mix_PlayingMusic)                                                                            \
+    X(Mix_AllocateChannels)
 
 struct SdlAudio {
 #define BRAINLOCK_SDL_POINTER(name) decltype(&::name) name = nullptr;

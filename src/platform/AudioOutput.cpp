@@ -1,0 +1,284 @@
+#include "platform/AudioOutput.h"
+
+#include "platform/SdlAudio.h"
+#include "platform/Shell.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstring>
+#include <span>
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+const SdlAudio& sdl() {
+    return sdlAudio();
+}
+
+constexpr int kFrequency = 44100;
+constexpr int kOutputChannels = 2;
+// The music's device mixes 2048 samples at a time (about 46 ms): it wakes seldom while the
+// tune plays. The effects' device mixes 512 (about 12 ms), so a click is heard at once; it
+// runs only while an effect sounds.
+constexpr int kMusicChunkSize = 2048;
+constexpr Uint16 kEffectsChunkSize = 512;
+constexpr const char* kSoundFont = "brainlock.sf2";
+
+// The drivers whose output is a file or nothing at all: no latency to win there, and a file
+// takes only one writer.
+bool outputIsNotHeard() {
+    const char* driver = sdl().SDL_GetCurrentAudioDriver();
+    return driver && (std::strcmp(driver, "disk") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+// The mixer does not say which device it opened; it is the one device of this process that
+// runs (device ids start at 2; 1 is the legacy interface's).
+SDL_AudioDeviceID findMixerDevice() {
+    for (SDL_AudioDeviceID id = 2; id < 32; ++id)
+        if (sdl().SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+    return 0;
+}
+
+} // namespace
+
+// The audio work yields the processor to the window coming up (and to the X server).
+void AudioOutput::yieldToTheWindow() {
+#ifdef __linux__
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+#endif
+}
+
+AudioOutput& AudioOutput::acquire() {
+    if (!current_) current_ = new AudioOutput;
+    ++current_->users_;
+    return *current_;
+}
+
+void AudioOutput::release() {
+    if (current_ && --current_->users_ == 0) {
+        delete current_;
+        current_ = nullptr;
+    }
+}
+
+AudioOutput::AudioOutput() {
+    std::shared_future<void> gate = gate_.get_future().share();
+    opened_ = then([this, gate] {
+        gate.wait();
+        open();
+    });
+}
+
+AudioOutput::~AudioOutput() {
+    start();
+    if (last_.valid()) last_.wait();
+    if (!librariesLoaded_) return;
+    releaseThreads(); // closing waits for the devices' threads
+    sdl().Mix_HookMusicFinished(nullptr);
+    close();
+}
+
+void AudioOutput::start() {
+    if (!started_) gate_.set_value();
+    started_ = true;
+}
+
+bool AudioOutput::silent() {
+    start();
+    opened_.wait();
+    return silent_;
+}
+
+void AudioOutput::open() {
+    QString error;
+    if (!loadSdlAudio(error)) {
+        std::fprintf(stderr, "brainlock: no audio output (%s); playing silently\n",
+                     error.toLocal8Bit().constData());
+        silent_ = true;
+        return; // every player then reports that there is no audio library
+    }
+    librariesLoaded_ = true;
+    if (!openMusicDevice()) {
+        // No sound card or sound server: the game plays on, silently.
+        std::fprintf(stderr, "brainlock: no audio output (%s); playing silently\n",
+                     sdl().SDL_GetError());
+        close();
+        sdl().SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+        silent_ = true;
+        if (!openMusicDevice()) return; // every player then reports the mixer's error
+    }
+    // The tune's instruments are our own; without the file the system's default SoundFont
+    // plays it.
+    const QString soundFont = locateFile(QString::fromLatin1(kSoundFont));
+    if (QFileInfo(soundFont).isFile())
+        sdl().Mix_SetSoundFonts(QFile::encodeName(soundFont).constData());
+    sdl().Mix_Init(MIX_INIT_MID);
+    sdl().Mix_AllocateChannels(0); // the effects are ours
+    sdl().Mix_HookMusicFinished([] { postSleepIfIdle(); });
+    music_.id = findMixerDevice();
+    openEffectsDevice();
+    sleepIfIdle(false); // on the worker
+}
+
+bool AudioOutput::openMusicDevice() {
+    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads.
+    sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    return sdl().Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kOutputChannels, kMusicChunkSize) == 0;
+}
+
+// The effects' device takes the mixer's format as it is, so the loaded chunks play unchanged.
+// Should it not open, the effects share the music's device: later, but heard.
+void AudioOutput::openEffectsDevice() {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    sdl().Mix_QuerySpec(&frequency, &format, &channels);
+    if (!outputIsNotHeard() && format == AUDIO_S16SYS) {
+        SDL_AudioSpec wanted{};
+        wanted.freq = frequency;
+        wanted.format = format;
+        wanted.channels = static_cast<Uint8>(channels);
+        wanted.samples = kEffectsChunkSize;
+        wanted.callback = fillWithClips;
+        wanted.userdata = this;
+        effects_.id = sdl().SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    }
+    shared_ = effects_.id == 0;
+    if (shared_) sdl().Mix_SetPostMix(addClips, this);
+}
+
+void AudioOutput::close() {
+    if (effects_.id != 0) sdl().SDL_CloseAudioDevice(std::exchange(effects_.id, 0));
+    sdl().Mix_SetPostMix(nullptr, nullptr);
+    sdl().Mix_CloseAudio();
+    sdl().Mix_Quit();
+    sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl().SDL_Quit(); // audio is all SDL does here; this also frees its hints
+}
+
+// On the effects' device's thread.
+void SDLCALL AudioOutput::fillWithClips(void* self, Uint8* stream, int length) {
+    std::memset(stream, 0, static_cast<std::size_t>(length)); // signed 16-bit silence
+    addClips(self, stream, length);
+}
+
+// On the device's thread, under its lock.
+void SDLCALL AudioOutput::addClips(void* self, Uint8* stream, int length) {
+    std::span<std::int16_t> samples(reinterpret_cast<std::int16_t*>(stream),
+                                    static_cast<std::size_t>(length) / sizeof(std::int16_t));
+    if (static_cast<AudioOutput*>(self)->clips_.mixInto(samples) > 0) postSleepIfIdle();
+}
+
+// Called on an audio thread: the check runs on the user-interface thread.
+void AudioOutput::postSleepIfIdle() {
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            app,
+            [] {
+                if (AudioOutput* output = current()) output->sleepIfIdle();
+            },
+            Qt::QueuedConnection);
+}
+
+int AudioOutput::addClipChannel() {
+    SDL_AudioDeviceID id = effects().id;
+    sdl().SDL_LockAudioDevice(id);
+    const int channel = clips_.addChannel();
+    sdl().SDL_UnlockAudioDevice(id);
+    return channel;
+}
+
+void AudioOutput::playClip(int channel, const Mix_Chunk& chunk) {
+    const auto* samples = reinterpret_cast<const std::int16_t*>(chunk.abuf);
+    Device& device = effects();
+    sdl().SDL_LockAudioDevice(device.id);
+    clips_.play(channel, std::span(samples, chunk.alen / sizeof(std::int16_t)));
+    sdl().SDL_UnlockAudioDevice(device.id);
+    wake(device);
+}
+
+void AudioOutput::pauseClip(int channel) {
+    sdl().SDL_LockAudioDevice(effects().id);
+    clips_.pause(channel);
+    sdl().SDL_UnlockAudioDevice(effects().id);
+    sleepIfIdle();
+}
+
+void AudioOutput::resumeClip(int channel) {
+    Device& device = effects();
+    sdl().SDL_LockAudioDevice(device.id);
+    clips_.resume(channel);
+    sdl().SDL_UnlockAudioDevice(device.id);
+    wake(device);
+}
+
+void AudioOutput::haltClip(int channel) {
+    sdl().SDL_LockAudioDevice(effects().id);
+    clips_.halt(channel);
+    sdl().SDL_UnlockAudioDevice(effects().id);
+}
+
+ClipMixer::State AudioOutput::clipState(int channel) {
+    sdl().SDL_LockAudioDevice(effects().id);
+    const ClipMixer::State state = clips_.state(channel);
+    sdl().SDL_UnlockAudioDevice(effects().id);
+    return state;
+}
+
+bool AudioOutput::clipsSound() {
+    sdl().SDL_LockAudioDevice(effects().id);
+    const bool sounding = clips_.sounding();
+    sdl().SDL_UnlockAudioDevice(effects().id);
+    return sounding;
+}
+
+void AudioOutput::wakeMusic() {
+    wake(music_);
+}
+
+// The device runs first and is let go after, so its thread, once it has the lock, mixes what
+// is to sound rather than one more buffer of silence.
+void AudioOutput::wake(Device& device) {
+    if (device.id == 0) return;
+    sdl().SDL_PauseAudioDevice(device.id, 0);
+    release(device);
+}
+
+// A paused device's thread still wakes for every buffer to play silence, so once no loading
+// is under way it is also held at the device's lock (recursive: our own calls go on).
+void AudioOutput::sleep(Device& device, bool mayHold) {
+    if (device.id == 0) return;
+    sdl().SDL_PauseAudioDevice(device.id, 1);
+    if (mayHold && !device.held && lastTaskDone_()) {
+        sdl().SDL_LockAudioDevice(device.id);
+        device.held = true;
+    }
+}
+
+void AudioOutput::sleepIfIdle(bool mayHold) {
+    if (music_.id == 0) return;
+    const bool clips = clipsSound();
+    const bool music = sdl().Mix_PlayingMusic() && !sdl().Mix_PausedMusic();
+    if (!music && !(shared_ && clips)) sleep(music_, mayHold);
+    if (!shared_ && !clips) sleep(effects_, mayHold);
+}
+
+void AudioOutput::release(Device& device) {
+    if (std::exchange(device.held, false)) sdl().SDL_UnlockAudioDevice(device.id);
+}
+
+void AudioOutput::releaseThreads() {
+    release(music_);
+    release(effects_);
+}
+
+} // namespace platform
