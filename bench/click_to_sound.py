@@ -1,7 +1,9 @@
 """Click to sound, as a player hears it: the time from a pointer click on a keypad digit to the
 click's first sample coming out of a sound server, beside the same figure for the sound server's
-own player (paplay of the same click.wav, from its start), measured in the same run; and the
-idle processor time of the untouched game on that server, with the music off and on.
+own player (paplay of the same click.wav, from its start), measured in the same run; the idle
+processor time of the untouched game on that server, with the music off and on; and the gaps
+in what the server heard of the tune over the idle span (a minute at least), beside the gaps
+the same check finds where the game was stopped on purpose, which shows that it can see one.
 
 A PulseAudio server of its own with a null sink; the sink's monitor is recorded by parec, whose
 reads are time-stamped, so every recorded sample has a time on the same clock as the clicks
@@ -9,12 +11,14 @@ reads are time-stamped, so every recorded sample has a time on the same clock as
 found by matching the start of click.wav against the recording after the trigger, which also
 finds it under the music.
 
-Usage: click_to_sound.py RUNTIME_DIR [TRIALS]   (IDLE_SECONDS sets the idle spans, 30)
+Usage: click_to_sound.py RUNTIME_DIR [TRIALS]   (IDLE_SECONDS sets the idle spans, 30; the
+  music's is 60 at least; TUNE_WAV names a file to keep the tune's recording in)
   (DISPLAY set; pulseaudio, pulseaudio-utils and xdotool installed). Prints table rows.
 """
 import array
 import os
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -96,6 +100,30 @@ def onset(recorder, trigger, template):
     return recorder.time_of(first + where)
 
 
+def sounding_seconds(samples):
+    """How much of the recording carries sound: 10 ms windows with a peak above -40 dB."""
+    window = RATE // 100
+    return sum(1 for i in range(0, len(samples) - window, window)
+               if max(map(abs, samples[i:i + window])) > 330) / 100
+
+
+def gaps(samples):
+    """Where the sound breaks off into digital silence at once: a run of at least 1 ms of
+    zeros right after loud samples. A sound server plays zeros for a stream that is late (an
+    underrun); the tune's own notes fade out before they fall silent."""
+    found, quiet, i = 0, RATE // 1000, 0
+    while i < len(samples):
+        if samples[i] != 0:
+            i += 1
+            continue
+        start = i
+        while i < len(samples) and samples[i] == 0:
+            i += 1
+        if i - start >= quiet and max(map(abs, samples[max(0, start - 22):start]), default=0) > 1500:
+            found += 1
+    return found
+
+
 def measure(recorder, trigger_fn, template, trials):
     delays = []
     for _ in range(trials):
@@ -139,6 +167,26 @@ def idle_percent(game, seconds):
     return (run_time() - before) / 1e9 / seconds * 100
 
 
+def keep(samples, path):
+    if path:
+        with wave.open(path, "wb") as out:
+            out.setnchannels(1)
+            out.setsampwidth(2)
+            out.setframerate(RATE)
+            out.writeframes(samples.tobytes())
+
+
+def stopped_on_purpose(recorder, game):
+    """A second of the tune with the game stopped for 0.3 s in its middle: a gap to find."""
+    first = len(recorder.samples)
+    time.sleep(0.4)
+    os.kill(game.pid, signal.SIGSTOP)
+    time.sleep(0.3)
+    os.kill(game.pid, signal.SIGCONT)
+    time.sleep(0.5)
+    return recorder.samples[first:len(recorder.samples)]
+
+
 def click():
     """A click on the digit under the pointer; the button acts at the release."""
     subprocess.run(["xdotool", "mousedown", "1"], check=True)
@@ -149,7 +197,7 @@ def click():
 
 def main():
     runtime = os.path.abspath(sys.argv[1])
-    trials = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    trials = int(sys.argv[2]) if len(sys.argv) > 2 else 20
     idle_seconds = int(os.environ.get("IDLE_SECONDS", "30"))
     server = tempfile.mkdtemp()
     env = dict(os.environ, PULSE_RUNTIME_PATH=server, PULSE_STATE_PATH=server,
@@ -179,7 +227,12 @@ def main():
         idle = {}
         for music in (0, 1):
             game, config = start_game(runtime, env, music)
-            idle[music] = idle_percent(game, idle_seconds)
+            first = len(recorder.samples)
+            idle[music] = idle_percent(game, max(idle_seconds, 60) if music else idle_seconds)
+            if music:
+                tune = recorder.samples[first:len(recorder.samples)]
+                stopped = stopped_on_purpose(recorder, game)
+                keep(tune, os.environ.get("TUNE_WAV"))
             results[music] = measure(recorder, click, template, trials)
             game.terminate()
             game.wait()
@@ -199,10 +252,16 @@ def main():
             row("click to sound, game, " + name, "no click", "", method)
             continue
         row("click to sound, game, " + name, "%.1f ms" % statistics.median(got),
-            "<= %.0f ms" % (floor + 20), method + " (%d of %d found)" % (len(got), trials))
+            "<= %.0f ms" % (floor + 20), method + " (%d of %d found, %.1f to %.1f ms)"
+            % (len(got), trials, min(got), max(got)))
     for music, name, target in ((0, "music off", "< 0.05 %"), (1, "music on", "< 1.5 %")):
         row("idle processor on PulseAudio, " + name, "%.3f %%" % idle[music], target,
-            "all threads' run time (schedstat) over %d s untouched" % idle_seconds)
+            "all threads' run time (schedstat) over %d s untouched"
+            % (max(idle_seconds, 60) if music else idle_seconds))
+    row("gaps in the tune as heard", "%d" % gaps(tune), "0",
+        "the music-on idle span recorded, %.1f s of %.1f sounding; the same check finds %d "
+        "with the game stopped 0.3 s" % (sounding_seconds(tune), len(tune) / RATE,
+                                          gaps(stopped)))
 
 
 main()

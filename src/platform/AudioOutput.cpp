@@ -25,10 +25,11 @@ const SdlAudio& sdl() {
 
 constexpr int kFrequency = 44100;
 constexpr int kOutputChannels = 2;
-// The music's device mixes 2048 samples at a time (about 46 ms): it wakes seldom while the
-// tune plays. The effects' device mixes 512 (about 12 ms), so a click is heard at once; it
-// runs only while an effect sounds.
-constexpr int kMusicChunkSize = 2048;
+// The music's device mixes 4096 samples at a time (about 93 ms): it wakes seldom while the
+// tune plays, and the sound server holds that much of the tune, which rides out a late
+// wake-up. The effects' device mixes 512 (about 12 ms), so a click is heard at once; it runs
+// only while an effect sounds.
+constexpr int kMusicChunkSize = 4096;
 constexpr Uint16 kEffectsChunkSize = 512;
 constexpr const char* kSoundFont = "brainlock.sf2";
 
@@ -71,10 +72,12 @@ void AudioOutput::release() {
 
 AudioOutput::AudioOutput() {
     std::shared_future<void> gate = gate_.get_future().share();
-    opened_ = then([this, gate] {
-        gate.wait();
-        open();
-    });
+    opened_ = then(
+        [this, gate] {
+            gate.wait();
+            open();
+        },
+        false);
 }
 
 AudioOutput::~AudioOutput() {

@@ -29,12 +29,14 @@ public:
     static void release();
     static AudioOutput* current() { return current_; }
 
-    // Runs `task` on a worker after every task asked for before it.
-    template <class Task> auto then(Task task) {
+    // Runs `task` on a worker after every task asked for before it. The worker yields the
+    // processor to the window unless `yield` is false: threads a task starts inherit its
+    // priority, and the devices' threads must not lose theirs.
+    template <class Task> auto then(Task task, bool yield = true) {
         releaseThreads(); // the task may need a device's lock
         std::shared_future<void> before = last_;
-        auto result = std::async(std::launch::async, [before, task] {
-                          yieldToTheWindow();
+        auto result = std::async(std::launch::async, [before, task, yield] {
+                          if (yield) yieldToTheWindow();
                           if (before.valid()) before.wait();
                           return task();
                       }).share();

@@ -5,6 +5,7 @@
 #include "platform/MediaPlayer.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <SDL.h>
@@ -72,9 +73,16 @@ int main(int argc, char* argv[]) {
         player.Open(QString::fromLocal8Bit(argv[1]));
         platform::startAudio();
         player.Play();
-        // Plays until the clip ends or enough has been rendered.
-        while (player.mode() == platform::TMediaPlayer::Mode::Playing &&
-               QFile(output).size() < static_cast<qint64>(limit * kBytesPerSecond))
+        // Plays until the clip ends or enough has been rendered: MIDI renders in real time, so
+        // its output's length tells; a WAV renders at once, after however much silence the
+        // output wrote while the clip was loading, so there the time is what is bounded.
+        QElapsedTimer playing;
+        playing.start();
+        const auto enough = [&] {
+            return midi ? QFile(output).size() >= static_cast<qint64>(limit * kBytesPerSecond)
+                        : playing.elapsed() >= static_cast<qint64>(limit * 1000);
+        };
+        while (player.mode() == platform::TMediaPlayer::Mode::Playing && !enough())
             SDL_Delay(5);
         player.Close();
     } catch (const std::exception& e) {
