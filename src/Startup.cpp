@@ -17,7 +17,6 @@ std::unique_ptr<TWindows> createWindows(QApplication& app) {
     // program; failures of the window's own handlers are reported by the handlers themselves.
     try {
         windows->main = std::make_unique<game::TfMain>(platform::systemUtcClock());
-        windows->about = std::make_unique<TfAbout>(windows->main.get()); // stays above it
     } catch (const std::exception& e) {
         platform::showStartupError(QString::fromUtf8(e.what()));
         return nullptr;
@@ -25,8 +24,16 @@ std::unique_ptr<TWindows> createWindows(QApplication& app) {
         platform::showStartupError(QStringLiteral("Unknown error."));
         return nullptr;
     }
-    windows->main->setAboutWindow(windows->about.get());
+    // The about window is hidden until asked for: it is built once the main window is on
+    // screen, so its credits (rendered as it is built) do not hold up the first frame.
+    windows->main->afterFirstFrame([w = windows.get()] { buildAboutWindow(*w); });
     return windows;
+}
+
+void buildAboutWindow(TWindows& windows) {
+    if (windows.about) return;
+    windows.about = std::make_unique<TfAbout>(windows.main.get()); // stays above it
+    windows.main->setAboutWindow(windows.about.get());
 }
 
 int runBrainlock(QApplication& app) {

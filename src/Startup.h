@@ -1,5 +1,6 @@
 // The program's start-up, shared by the entry point and the start-up benchmark: the
-// application object's set-up, then the main window and the hidden about window.
+// application object's set-up, the main window, and once it is on screen the hidden about
+// window.
 #pragma once
 
 #include <memory>
@@ -16,9 +17,12 @@ struct TWindows {
     ~TWindows();
 };
 
-// Builds both windows; when the main window cannot be built, shows the "Application Error"
-// box and returns nothing.
+// Builds the main window, and the about window once the main one is on screen; when the main
+// window cannot be built, shows the "Application Error" box and returns nothing.
 std::unique_ptr<TWindows> createWindows(QApplication& app);
+
+// Builds the about window now, if it is not built yet.
+void buildAboutWindow(TWindows& windows);
 
 // The whole run: build, show, run the message loop. Returns the process exit code.
 int runBrainlock(QApplication& app);

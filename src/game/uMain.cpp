@@ -31,6 +31,7 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
+#include <utility>
 
 namespace game {
 
@@ -54,7 +55,7 @@ constexpr int kCloseMainLeft = 163;
 constexpr int kMainBodyWidth = 127; // four digits; ExtraWidth adds to it
 constexpr int kMainRightLeft = 153;
 constexpr int kSkinTop = 2;
-constexpr int kAudioStartAtTheLatest = 500; // ms after the first show
+constexpr int kOnScreenAtTheLatest = 500; // ms after the first show
 constexpr int kSkinHeight = 300;
 constexpr int kSideStripWidth = 23;
 constexpr int kSideBodyWidth = 99;
@@ -235,6 +236,14 @@ controls::TTransparentButton* TfMain::makeCloseButton(const char* name, int left
     return button;
 }
 
+// The sounds load now, and what waited for the first frame is built.
+void TfMain::windowIsOnScreen() {
+    if (std::exchange(onScreen_, true)) return;
+    platform::startAudio();
+    for (const auto& task : std::exchange(afterFirstFrame_, {}))
+        task();
+}
+
 void TfMain::makeDraggable(QWidget* widget) {
     widget->installEventFilter(this);
 }
@@ -243,10 +252,8 @@ void TfMain::makeDraggable(QWidget* widget) {
 // children (a label that lets presses through) is not a press on the panel.
 bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type == QEvent::Paint && watched == Panel1 && !audioStarted_) {
-        audioStarted_ = true; // the window is on screen: the sounds may load now
-        QTimer::singleShot(0, this, [] { platform::startAudio(); });
-    }
+    if (type == QEvent::Paint && watched == Panel1 && !onScreen_)
+        QTimer::singleShot(0, this, [this] { windowIsOnScreen(); }); // after the whole frame
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint at = mouse->position().toPoint();
@@ -645,7 +652,7 @@ void TfMain::rgSoundClick() {
 
 void TfMain::FormShow() {
     // The sounds load once the window has painted, or after a moment if it never does.
-    QTimer::singleShot(kAudioStartAtTheLatest, this, [] { platform::startAudio(); });
+    QTimer::singleShot(kOnScreenAtTheLatest, this, [this] { windowIsOnScreen(); });
     StartNewGame();
     if (Settings.Music) {
         mpMusic.Play();

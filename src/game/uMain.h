@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 #include <memory>
 
 class QAction;
@@ -48,6 +49,11 @@ public:
     ~TfMain() override;
 
     void setAboutWindow(TfAbout* about) { about_ = about; }
+    // Runs `task` once the window's first frame is on screen (or, should it never paint, a
+    // moment after it is first shown).
+    void afterFirstFrame(std::function<void()> task) {
+        afterFirstFrame_.push_back(std::move(task));
+    }
     // What ending the application does; quits the event loop unless a test replaces it.
     void setTerminateHandler(std::function<void()> handler) { terminate_ = std::move(handler); }
 
@@ -144,6 +150,7 @@ private:
     QString secretText() const;
     void attachPopup(QWidget* widget);
     void makeDraggable(QWidget* widget);
+    void windowIsOnScreen();
     QLabel* makePanelCaption(const char* name, const QString& caption);
     void applyWindowWidth();
     platform::TImage* makeSkinPiece(const char* name, const QString& picture, int left, int width);
@@ -168,7 +175,8 @@ private:
     platform::TMediaPlayer mpMusic; // "cheers.mid"
     QTimer* tPlay = nullptr;
     bool tPlayRunning_ = false; // from the first StartNewGame on
-    bool audioStarted_ = false;
+    bool onScreen_ = false;
+    std::vector<std::function<void()>> afterFirstFrame_;
     std::uint32_t tPlayOrigin_ = 0;
     MusicClock musicClock_;
     std::function<std::uint32_t()> tick_;
