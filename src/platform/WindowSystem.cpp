@@ -6,6 +6,8 @@
 
 namespace platform {
 
+#ifndef _WIN32 // Windows has one window system (and Wine hands its programs the DISPLAY)
+
 namespace {
 
 bool isSet(const char* variable) {
@@ -39,6 +41,16 @@ std::vector<char*> argumentsWithWindowSystem(int argc, char* argv[]) {
     arguments.push_back(nullptr); // argv[argc], as the program was given it
     return arguments;
 }
+
+#else
+
+std::vector<char*> argumentsWithWindowSystem(int argc, char* argv[]) {
+    std::vector<char*> arguments(argv, argv + argc);
+    arguments.push_back(nullptr);
+    return arguments;
+}
+
+#endif
 
 bool windowPlacesAreKnown() {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
