@@ -32,6 +32,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <map>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -123,16 +124,27 @@ double residentMB(pid_t pid) {
     return 0;
 }
 
-// Time on a processor of all the process's threads, in ns (schedstat counts exactly, where
-// the tick counters of /proc/<pid>/stat only count 10 ms steps).
-double cpuNanos(pid_t pid) {
-    double total = 0;
+// Time on a processor of each of the process's threads, in ns (schedstat counts exactly,
+// where the tick counters of /proc/<pid>/stat only count 10 ms steps).
+std::map<QString, double> threadNanos(pid_t pid) {
+    std::map<QString, double> threads;
     for (const QString& task : QDir(QStringLiteral("/proc/%1/task").arg(pid))
                                    .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         std::ifstream stat(
             QStringLiteral("/proc/%1/task/%2/schedstat").arg(pid).arg(task).toStdString());
         double nanos = 0;
-        if (stat >> nanos) total += nanos;
+        if (stat >> nanos) threads[task] = nanos;
+    }
+    return threads;
+}
+
+// The run time the threads added between two readings: a thread that ended in between takes
+// its whole count away with it, so each thread is compared with itself.
+double addedNanos(const std::map<QString, double>& before, const std::map<QString, double>& after) {
+    double total = 0;
+    for (const auto& [task, nanos] : after) {
+        const auto earlier = before.find(task);
+        total += nanos - (earlier == before.end() ? 0.0 : earlier->second);
     }
     return total;
 }
@@ -231,9 +243,10 @@ void benchMemoryAndIdle(const std::string& bare, QTemporaryDir& dir, int idleSec
         Child game = spawn({"./brainlock"}, {settingsFolder(dir, music)});
         std::this_thread::sleep_for(kSettleTime);
         if (music) gameMB = residentMB(game.pid);
-        const double before = cpuNanos(game.pid);
+        const auto before = threadNanos(game.pid);
         std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
-        const double percent = (cpuNanos(game.pid) - before) / 1e9 / idleSeconds * 100.0;
+        const double added = addedNanos(before, threadNanos(game.pid));
+        const double percent = added / 1e9 / idleSeconds * 100.0;
         stop(game);
         const std::string method = "all threads' run time (schedstat) over " +
                                    std::to_string(idleSeconds) + " s untouched";

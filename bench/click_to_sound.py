@@ -158,13 +158,15 @@ def start_game(runtime, env, music):
 
 def idle_percent(game, seconds):
     """All the game's threads' run time (schedstat) over `seconds` untouched, in % of a core."""
-    def run_time():
+    def run_times():
         tasks = "/proc/%d/task" % game.pid
-        return sum(int(open("%s/%s/schedstat" % (tasks, t)).read().split()[0])
-                   for t in os.listdir(tasks))
-    before = run_time()
+        return {t: int(open("%s/%s/schedstat" % (tasks, t)).read().split()[0])
+                for t in os.listdir(tasks)}
+    before = run_times()
     time.sleep(seconds)
-    return (run_time() - before) / 1e9 / seconds * 100
+    after = run_times()  # each thread beside itself: an ended thread takes its count with it
+    added = sum(nanos - before.get(t, 0) for t, nanos in after.items())
+    return added / 1e9 / seconds * 100
 
 
 def keep(samples, path):
