@@ -25,6 +25,14 @@ bool isLit(const QColor& c) {
     return c.red() > 180 && c.green() < 80 && c.blue() < 80;
 }
 
+// A segment two pixels thick may have its centre on its edge: the pixels around it count too.
+bool isLitAround(const QImage& shot, QPoint at) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (isLit(shot.pixelColor(at.x() + dx, at.y() + dy))) return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -54,10 +62,10 @@ int main(int argc, char* argv[]) {
         std::array<bool, kSegmentCount> lit{};
         for (int s = 0; s < segMiddle; ++s) {
             const QPoint c = centre(g.outer[static_cast<std::size_t>(s)]);
-            lit[static_cast<std::size_t>(s)] = isLit(shot.pixelColor(left + c.x(), top + c.y()));
+            lit[static_cast<std::size_t>(s)] = isLitAround(shot, {left + c.x(), top + c.y()});
         }
         const QPoint m = centre(g.middle);
-        lit[segMiddle] = isLit(shot.pixelColor(left + m.x(), top + m.y()));
+        lit[segMiddle] = isLitAround(shot, {left + m.x(), top + m.y()});
         char shown = '?';
         for (int code = 0; code <= 9; ++code)
             if (kSegmentTable[static_cast<std::size_t>(code)] == lit)

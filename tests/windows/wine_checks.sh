@@ -1,0 +1,176 @@
+#!/usr/bin/env bash
+# The Windows build proven under Wine, on an Xvfb of its own and a Wine prefix made for the run:
+# the unit and widget tests; then the game unzipped into a fresh folder and played as a player
+# would: its window at its place, a wrong guess scored (read from a screenshot), a game won
+# (the "You Win !!" dialog), its settings in the registry as REG_DWORD values, a second start
+# that applies them, "X" and Yes ending it with code 0, and a click heard (SDL's disk output).
+# Each check prints a line; the last line is "windows: N passed, N failed".
+# Usage: wine_checks.sh BUILD_DIR ZIP PREFIX    (BUILD_DIR: build-windows; PREFIX: the libraries)
+set -uo pipefail
+build=$1
+zip=$2
+prefix=$3
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+passed=0
+failed=0
+
+. "$root/scripts/xvfb-lib"
+start_xvfb
+# The game's own end-to-end helpers (clicks, screenshots, the exit question), on Wine.
+RUNTIME=""
+reader=""
+. "$root/tests/e2e/lib.sh"
+export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+wineboot --init >/dev/null 2>&1
+wineserver -w
+unix_to_wine() { echo "Z:${1//\//\\}"; }
+
+check() { # NAME COMMAND...: runs a check, its output kept for a failure
+  local name=$1
+  shift
+  if ("$@") >"$work/check.log" 2>&1; then
+    passed=$((passed + 1))
+    echo "windows: $name: passed"
+    grep -v '^ALSA lib' "$work/check.log" | sed 's/^/    /'
+
+  else
+    failed=$((failed + 1))
+    echo "windows: $name: FAILED"
+    grep -v '^ALSA lib' "$work/check.log" | tail -n 25 | sed 's/^/    /'
+  fi
+}
+
+# The tests, beside the DLLs they were built against; the widgets on Qt's offscreen platform.
+run_tests() {
+  local exe=$1 mingw
+  mingw=$(dirname "$(x86_64-w64-mingw32-gcc-posix -print-file-name=libstdc++-6.dll)")
+  export WINEPATH="$(unix_to_wine "$prefix/bin");$(unix_to_wine "$mingw");$(unix_to_wine /usr/x86_64-w64-mingw32/lib)"
+  export QT_PLUGIN_PATH="$(unix_to_wine "$prefix/plugins")" QT_QPA_PLATFORM=offscreen
+  (cd "$build/bin" && timeout 600 wine "$exe.exe" --gtest_brief=1) 2>&1 | tr -d '\r' | tee "$work/$exe.log" |
+    grep -E '^\[  (FAILED|PASSED) ' | tail -n 30
+  grep -q '^\[  PASSED  \]' "$work/$exe.log" && ! grep -q '^\[  FAILED  \]' "$work/$exe.log"
+}
+if [ "${WINE_CHECKS:-all}" != game ]; then # WINE_CHECKS=game: only the game's own checks
+  check "unit tests (test_core.exe)" run_tests test_core
+  check "widget tests (test_widgets.exe)" run_tests test_widgets
+fi
+unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM
+
+# The game, unzipped where no build folder is near.
+mkdir -p "$work/unzipped"
+python3 -m zipfile -e "$zip" "$work/unzipped"
+RUNTIME=$(ls -d "$work/unzipped"/brainlock-*)
+reader="$build/host/bin/read_seven"
+key='HKCU\Software\Norvane\Brainlock'
+# Wine's windows are X windows; the process id of the one running the game is not wine's.
+game_windows() { xdotool search --onlyvisible --name '^Brainlock Game$' 2>/dev/null || true; }
+start_game() {
+  (cd "$RUNTIME" && exec wine brainlock.exe) >>"$work/stdout" 2>>"$work/stderr" &
+  pid=$!
+  timeout 60 xdotool search --sync --onlyvisible --name '^Brainlock Game$' >/dev/null ||
+    fail "the main window did not appear"
+  sleep 1.5 # its first paint, before it is clicked
+  local w
+  wid=""
+  for w in $(game_windows); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    [ "$HEIGHT" = 304 ] && wid=$w
+  done
+  [ -n "$wid" ] || fail "no window of the game's height"
+  geometry
+}
+reg_value() { # the REG_DWORD value NAME of the game's key, in decimal
+  local hex
+  hex=$(wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
+    awk -v name="$1" '$1 == name && $2 == "REG_DWORD" { print $3 }')
+  [ -n "$hex" ] && echo $((hex))
+}
+score() { # what a one-digit score display at window offset ($1, $2) shows
+  import -window root "$work/shot.png"
+  "$reader" "$work/shot.png" $((X + $1)) $((Y + $2)) 18 26 1 2 8
+}
+
+first_start() {
+  export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$(unix_to_wine "$work/audio.raw")"
+  start_game
+  [ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"
+  left=$(guesses_left)
+  [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
+  play_a_wrong_guess
+  echo "the window at 300,132; a wrong guess took ssLeft from 11 to 10"
+}
+
+# Plays on to a win: each guess is one that agrees with every answer so far.
+win_a_game() {
+  local history="" guess number place
+  for _ in $(seq 10); do
+    guess=$(python3 "$here/next_guess.py" $history) || fail "no guess agrees with: $history"
+    type_digits "$guess"
+    click 132 144 # Guess
+    sleep 0.3
+    if win=$(timeout 2 xdotool search --sync --onlyvisible --name '^You Win !!$' 2>/dev/null); then
+      xdotool windowfocus --sync "$(head -n 1 <<<"$win")" key Return
+      echo "won with $guess after answers: ${history:-none}"
+      return 0
+    fi
+    number=$(score 16 224)
+    place=$(score 16 256)
+    history="$history $guess:$number:$place"
+  done
+  fail "no win in ten guesses: $history"
+}
+
+click_sounds() {
+  local before
+  sleep 1
+  before=$(stat -c %s "$work/audio.raw")
+  type_digits 7
+  sleep 1
+  python3 - "$work/audio.raw" "$before" <<'EOF'
+import array, sys
+data = open(sys.argv[1], "rb").read()[int(sys.argv[2]) // 4 * 4:]
+samples = array.array("h", data[: len(data) // 2 * 2])
+peak = max(map(abs, samples), default=0)
+print("after the click the output went on %d bytes, peak %d" % (len(data), peak))
+sys.exit(0 if peak > 3000 else 1)
+EOF
+}
+
+exit_and_read_registry() {
+  exit_game
+  local name value
+  for name in Left Top Digit Duplicate Music Sound Logs Option; do
+    value=$(reg_value "$name") || fail "no REG_DWORD value $name under $key"
+    echo "$name=$value"
+  done
+  [ "$(reg_value Left),$(reg_value Top)" = "300,132" ] || fail "the place stored is not 300,132"
+  echo "\"X\" and Yes: code 0; the settings are REG_DWORD values under $key"
+}
+
+# One player's session: each step needs the window and the process the one before started.
+play_from_the_zip() {
+  first_start
+  win_a_game
+  click_sounds
+  exit_and_read_registry
+}
+check "the game played from the unzipped folder" play_from_the_zip
+
+second_start() {
+  wine reg add "$key" /v Left /t REG_DWORD /d 200 /f >/dev/null
+  wine reg add "$key" /v Top /t REG_DWORD /d 150 /f >/dev/null
+  wine reg add "$key" /v Digit /t REG_DWORD /d 5 /f >/dev/null
+  start_game
+  [ "$X,$Y" = "200,150" ] || fail "second start: window at $X,$Y, expected 200,150"
+  sleep 0.3
+  import -window root "$work/shot.png"
+  left=$("$reader" "$work/shot.png" $((X + 112 + 16)) $((Y + 172)) 41 41 2 4 5) # half of 32
+  [ "$left" = "16" ] || fail "second start: ssLeft shows $left, expected 16 for five digits"
+  exit_game 32
+  echo "second start: at 200,150, a five-digit game of 16 guesses, then code 0"
+}
+check "a second start applies the registry's settings" second_start
+
+echo "windows: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
