@@ -31,6 +31,9 @@ constexpr int kOutputChannels = 2;
 // only while an effect sounds.
 constexpr int kMusicChunkSize = 4096;
 constexpr Uint16 kEffectsChunkSize = 512;
+// Where the effects share the music's device (below), it mixes 2048 (about 46 ms), so that a
+// clip's end is seen about as soon as it comes.
+constexpr int kSharedChunkSize = 2048;
 constexpr const char* kSoundFont = "brainlock.sf2";
 
 // The drivers whose output is a file or nothing at all: no latency to win there, and a file
@@ -135,7 +138,8 @@ bool AudioOutput::openMusicDevice() {
     // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads.
     sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    return sdl().Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kOutputChannels, kMusicChunkSize) == 0;
+    const int chunkSize = outputIsNotHeard() ? kSharedChunkSize : kMusicChunkSize;
+    return sdl().Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kOutputChannels, chunkSize) == 0;
 }
 
 // The effects' device takes the mixer's format as it is, so the loaded chunks play unchanged.
@@ -192,56 +196,49 @@ void AudioOutput::postSleepIfIdle() {
             Qt::QueuedConnection);
 }
 
-int AudioOutput::addClipChannel() {
-    SDL_AudioDeviceID id = effects().id;
-    sdl().SDL_LockAudioDevice(id);
-    const int channel = clips_.addChannel();
-    sdl().SDL_UnlockAudioDevice(id);
-    return channel;
+// Runs `use` on the clips under the effects' device's lock, as its thread mixes them.
+template <class Use> auto AudioOutput::withClips(Use use) {
+    struct Unlock {
+        SDL_AudioDeviceID id;
+        ~Unlock() { sdl().SDL_UnlockAudioDevice(id); }
+    };
+    sdl().SDL_LockAudioDevice(effects().id);
+    const Unlock unlock{effects().id};
+    return use(clips_);
 }
 
 void AudioOutput::playClip(int channel, const Mix_Chunk& chunk) {
     const auto* samples = reinterpret_cast<const std::int16_t*>(chunk.abuf);
-    Device& device = effects();
-    sdl().SDL_LockAudioDevice(device.id);
-    clips_.play(channel, std::span(samples, chunk.alen / sizeof(std::int16_t)));
-    sdl().SDL_UnlockAudioDevice(device.id);
-    wake(device);
+    withClips([&](ClipMixer& clips) {
+        clips.play(channel, std::span(samples, chunk.alen / sizeof(std::int16_t)));
+    });
+    wake(effects());
 }
 
 void AudioOutput::pauseClip(int channel) {
-    sdl().SDL_LockAudioDevice(effects().id);
-    clips_.pause(channel);
-    sdl().SDL_UnlockAudioDevice(effects().id);
+    withClips([&](ClipMixer& clips) { clips.pause(channel); });
     sleepIfIdle();
 }
 
 void AudioOutput::resumeClip(int channel) {
-    Device& device = effects();
-    sdl().SDL_LockAudioDevice(device.id);
-    clips_.resume(channel);
-    sdl().SDL_UnlockAudioDevice(device.id);
-    wake(device);
+    withClips([&](ClipMixer& clips) { clips.resume(channel); });
+    wake(effects());
 }
 
 void AudioOutput::haltClip(int channel) {
-    sdl().SDL_LockAudioDevice(effects().id);
-    clips_.halt(channel);
-    sdl().SDL_UnlockAudioDevice(effects().id);
+    withClips([&](ClipMixer& clips) { clips.halt(channel); });
+}
+
+int AudioOutput::addClipChannel() {
+    return withClips([](ClipMixer& clips) { return clips.addChannel(); });
 }
 
 ClipMixer::State AudioOutput::clipState(int channel) {
-    sdl().SDL_LockAudioDevice(effects().id);
-    const ClipMixer::State state = clips_.state(channel);
-    sdl().SDL_UnlockAudioDevice(effects().id);
-    return state;
+    return withClips([&](ClipMixer& clips) { return clips.state(channel); });
 }
 
 bool AudioOutput::clipsSound() {
-    sdl().SDL_LockAudioDevice(effects().id);
-    const bool sounding = clips_.sounding();
-    sdl().SDL_UnlockAudioDevice(effects().id);
-    return sounding;
+    return withClips([](ClipMixer& clips) { return clips.sounding(); });
 }
 
 void AudioOutput::wakeMusic() {

@@ -81,6 +81,7 @@ private:
     void wake(Device& device);
     void sleep(Device& device, bool mayHold);
     Device& effects() { return shared_ ? music_ : effects_; }
+    template <class Use> auto withClips(Use use);
     bool clipsSound();
 
     // On the worker.

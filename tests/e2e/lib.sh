@@ -2,12 +2,14 @@
 # server in DISPLAY, finds its window, and gives the tests clicks in window coordinates.
 # With E2E_WM=openbox the script runs under a window manager, started for it and stopped
 # with it; otherwise on the bare server.
-# Needs: RUNTIME (the runtime folder). Sets: pid, wid, X, Y, WIDTH, HEIGHT, work.
+# Needs: RUNTIME (the runtime folder); GAME, the command that starts the game there, may be
+# set before (./brainlock by default). Sets: pid, wid, X, Y, WIDTH, HEIGHT, work.
 if [ -z "${DISPLAY:-}" ]; then
   echo "no DISPLAY: the end-to-end test needs an X server (scripts/test starts one)"
   exit 77
 fi
 work=$(mktemp -d)
+[ -n "${GAME:-}" ] || GAME=(./brainlock)
 pid=""
 wm_pid=""
 helpers=() # processes a script started for itself, stopped with it
@@ -48,11 +50,11 @@ game_windows() { xdotool search --onlyvisible --pid "$pid" --name '^Brainlock Ga
 # Starts the game with its settings in a folder of this test's own.
 start_game() {
   export XDG_CONFIG_HOME="$work/config"
-  (cd "$RUNTIME" && exec ./brainlock) 2>>"$work/stderr" &
+  (cd "$RUNTIME" && exec "${GAME[@]}") 2>>"$work/stderr" &
   pid=$!
-  timeout 20 xdotool search --sync --onlyvisible --name '^Brainlock Game$' >/dev/null ||
+  timeout "${GAME_START_SECONDS:-20}" xdotool search --sync --onlyvisible --name '^Brainlock Game$' >/dev/null ||
     fail "the main window did not appear"
-  sleep 0.5 # its first paint, before it is clicked
+  sleep "${GAME_FIRST_PAINT_SECONDS:-0.5}" # its first paint, before it is clicked
   local w
   wid=""
   for w in $(game_windows); do # a message box may share the caption: the main one is 304 high

@@ -1,34 +1,18 @@
 #include "platform/SettingsStore.h"
 #include "support/ScratchConfig.h"
+#include "support/StoreTesting.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
-using platform::ESettingsError;
 using platform::TSettingsStore;
+using testing_support::failureOf;
+using testing_support::openGameKey;
 using testing_support::ScratchConfig;
 
 namespace {
-
-std::unique_ptr<TSettingsStore> openGameKey() {
-    auto store = platform::createSettingsStore();
-    store->OpenKey(QStringLiteral("Software"), true);
-    store->OpenKey(QStringLiteral("Norvane"), true);
-    store->OpenKey(QStringLiteral("Brainlock"), true);
-    return store;
-}
-
-// The message a store operation fails with, or "" when it succeeds.
-template <class Operation> std::string failureOf(Operation&& operation) {
-    try {
-        operation();
-    } catch (const ESettingsError& e) {
-        return e.what();
-    }
-    return {};
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));

@@ -1,33 +1,18 @@
 // The registry back end of the settings store, where it runs: on Windows (or under Wine).
 #include "platform/SettingsStore.h"
 #include "support/ScratchConfig.h"
+#include "support/StoreTesting.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-using platform::ESettingsError;
+using testing_support::failureOf;
+using testing_support::openGameKey;
 using testing_support::ScratchConfig;
 
 namespace {
 
 const wchar_t* const kGameKey = L"Software\\Norvane\\Brainlock";
-
-std::unique_ptr<platform::TSettingsStore> openGameKey() {
-    auto store = platform::createSettingsStore();
-    store->OpenKey(QStringLiteral("Software"), true);
-    store->OpenKey(QStringLiteral("Norvane"), true);
-    store->OpenKey(QStringLiteral("Brainlock"), true);
-    return store;
-}
-
-template <class Operation> std::string failureOf(Operation&& operation) {
-    try {
-        operation();
-    } catch (const ESettingsError& e) {
-        return e.what();
-    }
-    return {};
-}
 
 // What the registry itself holds for a value: its type and its 32 bits.
 std::pair<DWORD, DWORD> rawValue(const wchar_t* name) {

@@ -20,6 +20,7 @@ start_xvfb
 # The game's own end-to-end helpers (clicks, screenshots, the exit question), on Wine.
 RUNTIME=""
 reader=""
+GAME=(wine brainlock.exe) # lib.sh starts it in RUNTIME
 . "$root/tests/e2e/lib.sh"
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 wineboot --init >/dev/null 2>&1
@@ -63,23 +64,11 @@ python3 -m zipfile -e "$zip" "$work/unzipped"
 RUNTIME=$(ls -d "$work/unzipped"/brainlock-*)
 reader="$build/host/bin/read_seven"
 key='HKCU\Software\Norvane\Brainlock'
-# Wine's windows are X windows; the process id of the one running the game is not wine's.
+# Wine's windows are X windows; the process id of the one running the game is not wine's,
+# and Wine takes its time to start a program.
+GAME_START_SECONDS=60
+GAME_FIRST_PAINT_SECONDS=1.5
 game_windows() { xdotool search --onlyvisible --name '^Brainlock Game$' 2>/dev/null || true; }
-start_game() {
-  (cd "$RUNTIME" && exec wine brainlock.exe) >>"$work/stdout" 2>>"$work/stderr" &
-  pid=$!
-  timeout 60 xdotool search --sync --onlyvisible --name '^Brainlock Game$' >/dev/null ||
-    fail "the main window did not appear"
-  sleep 1.5 # its first paint, before it is clicked
-  local w
-  wid=""
-  for w in $(game_windows); do
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    [ "$HEIGHT" = 304 ] && wid=$w
-  done
-  [ -n "$wid" ] || fail "no window of the game's height"
-  geometry
-}
 reg_value() { # the REG_DWORD value NAME of the game's key, in decimal
   local hex
   hex=$(wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
