@@ -8,7 +8,20 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 #include <utility>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+// after windows.h, which it needs
+#include <mmsystem.h>
+#endif
 
 namespace platform {
 
@@ -39,7 +52,41 @@ QString decodeError(const QByteArray& path, bool midi) {
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
+const char* const kNoMidiOutput = "No MIDI output device";
+
 } // namespace
+
+// Windows plays MIDI on its own synthesiser (SDL_mixer's native MIDI); a system without one
+// has no output to open. Elsewhere the mixer synthesises MIDI itself.
+bool midiOutputAvailable() {
+#ifdef _WIN32
+    return midiOutGetNumDevs() > 0;
+#else
+    return true;
+#endif
+}
+
+// What the worker makes of the file.
+TMediaPlayer::Loaded TMediaPlayer::load(const QByteArray& path, bool midi) {
+    Loaded loaded;
+    if (QString error; !loadSdlAudio(error)) {
+        loaded.error = error;
+        return loaded;
+    }
+    if (midi && !midiOutputAvailable()) {
+        // Not even tried: each Play would fail to open a stream, and Wine 8 keeps a freed
+        // record of each failed one, which a later open walks into.
+        loaded.error = QString::fromLatin1(kNoMidiOutput);
+        std::fprintf(stderr, "brainlock: %s; the music is silent\n", kNoMidiOutput);
+        return loaded;
+    }
+    if (midi)
+        loaded.music = sdl().Mix_LoadMUS(path.constData());
+    else
+        loaded.chunk = sdl().Mix_LoadWAV(path.constData());
+    if (!loaded.music && !loaded.chunk) loaded.error = QString::fromUtf8(sdl().SDL_GetError());
+    return loaded;
+}
 
 TMediaPlayer::TMediaPlayer()
     : self_(std::make_shared<TMediaPlayer*>(this)) {}
@@ -59,15 +106,7 @@ void TMediaPlayer::Open(const QString& fileName) {
     AudioOutput& output = AudioOutput::acquire();
     std::weak_ptr<TMediaPlayer*> player = self_;
     loading_ = output.then([path, midi, player] {
-        Loaded loaded;
-        if (QString error; !loadSdlAudio(error))
-            loaded.error = error;
-        else if (midi)
-            loaded.music = sdl().Mix_LoadMUS(path.constData());
-        else
-            loaded.chunk = sdl().Mix_LoadWAV(path.constData());
-        if (!loaded.music && !loaded.chunk && loaded.error.isEmpty())
-            loaded.error = QString::fromUtf8(sdl().SDL_GetError());
+        const Loaded loaded = load(path, midi);
         // Tells the player, on its own thread, that it is ready.
         if (QCoreApplication* app = QCoreApplication::instance())
             QMetaObject::invokeMethod(

@@ -4,7 +4,8 @@
 // playing go on, and starts a finished clip again from the beginning; Pause toggles; Resume
 // falls back to Play. Effects (WAV) each have a channel of their own, so they sound together;
 // MIDI goes to the mixer's music stream through FluidSynth, with the instruments of our own
-// SoundFont "brainlock.sf2" (the system's default one when it is missing).
+// SoundFont "brainlock.sf2" (the system's default one when it is missing); on Windows, to the
+// system's own synthesiser.
 //
 // Behind the players, one audio output for the process (platform/AudioOutput): silent (SDL's
 // dummy output) on a machine without sound, and paused while nothing sounds, so an idle game
@@ -58,6 +59,7 @@ public:
     };
 
 private:
+    static Loaded load(const QByteArray& path, bool midi);
     void requireOpen() const;
     bool ready() const;
     void takeLoaded(); // waits for the worker; runs a Play asked for meanwhile
@@ -81,6 +83,10 @@ private:
 // Lets the audio output open and the players load; until then they only queue their work.
 // Anything that has to wait for a player starts it too.
 void startAudio();
+
+// Whether there is anything to play MIDI on: false only on a Windows without a MIDI output
+// device, where the music player's load fails with "No MIDI output device".
+bool midiOutputAvailable();
 
 // Whether the process's audio output is the silent stand-in (no sound device was found).
 // Waits for the output to be open.

@@ -133,7 +133,17 @@ TEST_F(Sound, ARefusedDigitStillClicks) {
 }
 
 TEST_F(Sound, TheMusicStartsAtTheFirstShowAndComesBackEvery152Seconds) {
-    EXPECT_EQ(mode(TfMain::Player::Music), Mode::Playing);
+    // Where nothing can play MIDI (a Windows without a synthesiser) the tune is silent and
+    // says why; its clock keeps time all the same.
+    const bool tune = platform::midiOutputAvailable();
+    const Mode playing = tune ? Mode::Playing : Mode::Stopped;
+    if (!tune) { // a Play asked for while loading shows as playing until the load has failed
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return mode(TfMain::Player::Music) == Mode::Stopped; }));
+    }
+    EXPECT_EQ(mode(TfMain::Player::Music), playing);
+    EXPECT_EQ(window->player(TfMain::Player::Music).lastError(),
+              tune ? QString() : QStringLiteral("No MIDI output device"));
     EXPECT_EQ(window->musicClock().musicStartTick, 5000u);
     QTimer* timer = window->musicTimer();
     ASSERT_TRUE(timer->isActive());
@@ -147,12 +157,12 @@ TEST_F(Sound, TheMusicStartsAtTheFirstShowAndComesBackEvery152Seconds) {
     auto* music = window->findChild<platform::TRadioGroup*>(QStringLiteral("rgMusic"));
     tick = 200000;
     music->setItemIndex(1); // off: paused, and the timer sleeps
-    EXPECT_EQ(mode(TfMain::Player::Music), Mode::Paused);
+    EXPECT_EQ(mode(TfMain::Player::Music), tune ? Mode::Paused : Mode::Stopped);
     EXPECT_FALSE(timer->isActive());
     tick = 230000;
     music->setItemIndex(1); // the selected item again: nothing
     music->setItemIndex(0);
-    EXPECT_EQ(mode(TfMain::Player::Music), Mode::Playing);
+    EXPECT_EQ(mode(TfMain::Player::Music), playing);
     EXPECT_EQ(window->musicClock().musicPausedTotal, 30000u);
     EXPECT_TRUE(timer->isActive());
 }

@@ -42,12 +42,15 @@ check() { # NAME COMMAND...: runs a check, its output kept for a failure
   fi
 }
 
-# The tests, beside the DLLs they were built against; the widgets on Qt's offscreen platform.
+# The tests, beside the DLLs they were built against; the widgets on Qt's offscreen platform
+# (as on Linux), whose Windows build reads its fonts from one folder: the Liberation fonts the
+# Linux tests see. Wine hands a Windows program a QT_ variable only as WINEQT_.
 run_tests() {
   local exe=$1 mingw
   mingw=$(dirname "$(x86_64-w64-mingw32-gcc-posix -print-file-name=libstdc++-6.dll)")
   export WINEPATH="$(unix_to_wine "$prefix/bin");$(unix_to_wine "$mingw");$(unix_to_wine /usr/x86_64-w64-mingw32/lib)"
-  export QT_PLUGIN_PATH="$(unix_to_wine "$prefix/plugins")" QT_QPA_PLATFORM=offscreen
+  export WINEQT_QPA_PLATFORM=offscreen
+  export WINEQT_QPA_FONTDIR="$(unix_to_wine /usr/share/fonts/truetype/liberation)" # fonts-liberation
   (cd "$build/bin" && timeout 600 wine "$exe.exe" --gtest_brief=1) 2>&1 | tr -d '\r' | tee "$work/$exe.log" |
     grep -E '^\[  (FAILED|PASSED) ' | tail -n 30
   grep -q '^\[  PASSED  \]' "$work/$exe.log" && ! grep -q '^\[  FAILED  \]' "$work/$exe.log"
@@ -56,7 +59,7 @@ if [ "${WINE_CHECKS:-all}" != game ]; then # WINE_CHECKS=game: only the game's o
   check "unit tests (test_core.exe)" run_tests test_core
   check "widget tests (test_widgets.exe)" run_tests test_widgets
 fi
-unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM
+unset WINEPATH WINEQT_QPA_PLATFORM WINEQT_QPA_FONTDIR
 
 # The game, unzipped where no build folder is near.
 mkdir -p "$work/unzipped"
