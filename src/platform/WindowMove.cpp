@@ -51,15 +51,17 @@ bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
 
 bool WindowMover::filterSystemMove(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (systemMove_ == SystemMove::Running) {
+    if (type == QEvent::Move && watched == window_) {
+        // Where the drag has taken the window: a window manager's last word may come after
+        // the pointer is back, and Windows' move loop gives no other sign of its end.
+        report();
+    } else if (systemMove_ == SystemMove::Running) {
         const bool pointerBack = type == QEvent::MouseButtonPress ||
                                  type == QEvent::MouseButtonRelease || type == QEvent::Enter;
         if (pointerBack) {
             systemMove_ = SystemMove::Settling;
             report();
         }
-    } else if (type == QEvent::Move && watched == window_) {
-        report(); // the window manager's last word on where the drag ended
     } else if (type == QEvent::MouseButtonPress) {
         stopWatchingSystemMove(); // the player has moved on to something else
     }

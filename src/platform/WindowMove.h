@@ -29,7 +29,8 @@ protected:
 private:
     // A window manager's move loop keeps the pointer to itself and ends before its last move
     // of the window reaches us: the move is over when the pointer comes back, and the window
-    // manager's moves that follow still belong to it, until the player's next press.
+    // manager's moves that follow still belong to it, until the player's next press. Each
+    // move of the window meanwhile is reported, as the pointer may never come back (Windows).
     enum class SystemMove { None, Running, Settling };
 
     bool filterSystemMove(QObject* watched, QEvent* event);

@@ -157,6 +157,17 @@ check_dialog() {
 # never comes when the pointer is there already.)
 point() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; }
 click() { point "$1" "$2"; xdotool click 1; sleep 0.15; }
+# Drags the window by its title with the left button, by $1, $2 pixels in five steps.
+drag_title() {
+  local step
+  point 60 12
+  xdotool mousedown 1
+  for step in 1 2 3 4 5; do
+    point $((60 + $1 * step / 5)) $((12 + $2 * step / 5))
+  done
+  xdotool mouseup 1
+  sleep 0.5
+}
 # Opens the popup menu over the title and picks an item by its accelerator key.
 menu_item() {
   point 60 12

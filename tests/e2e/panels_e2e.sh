@@ -31,13 +31,7 @@ if [ -n "${SHOT_DIR:-}" ]; then
 fi
 
 # A left-button drag of the title moves the window by the drag distance.
-point 60 12
-xdotool mousedown 1
-for step in 1 2 3 4 5; do
-  point $((60 + 8 * step)) $((12 + 6 * step))
-done
-xdotool mouseup 1
-sleep 0.3
+drag_title 40 30
 old="$X,$Y"
 geometry
 [ "$X,$Y" = "340,162" ] || fail "dragged from $old by 40,30 to $X,$Y, expected 340,162"

@@ -58,13 +58,7 @@ echo "a wrong guess took ssLeft from 11 to 10"
 
 # A drag by the title moves the window through the compositor.
 from="$X,$Y"
-point 60 12
-xdotool mousedown 1
-for step in 1 2 3 4 5; do
-  point $((60 - 12 * step)) $((12 + 10 * step))
-done
-xdotool mouseup 1
-sleep 0.5
+drag_title -60 50
 X=$((X - 60)) Y=$((Y + 50)) # where the title now is, to find the window near it
 find_window || fail "the window is gone after the drag"
 [ "$X,$Y" != "$from" ] || fail "the drag left the window at $from"

@@ -3,7 +3,8 @@
 # the unit and widget tests; then the game unzipped into a fresh folder and played as a player
 # would: its window at its place, a wrong guess scored (read from a screenshot), a game won
 # (the "You Win !!" dialog), its settings in the registry as REG_DWORD values, a second start
-# that applies them, "X" and Yes ending it with code 0, and a click heard (SDL's disk output).
+# that applies them and a drag by the title that is stored, "X" and Yes ending it with code 0,
+# and a click heard (SDL's disk output).
 # Each check prints a line; the last line is "windows: N passed, N failed".
 # Usage: wine_checks.sh BUILD_DIR ZIP PREFIX    (BUILD_DIR: build-windows; PREFIX: the libraries)
 set -uo pipefail
@@ -159,10 +160,16 @@ second_start() {
   import -window root "$work/shot.png"
   left=$("$reader" "$work/shot.png" $((X + 112 + 16)) $((Y + 172)) 41 41 2 4 5) # half of 32
   [ "$left" = "16" ] || fail "second start: ssLeft shows $left, expected 16 for five digits"
+  drag_title 40 30
+  geometry
+  [ "$X,$Y" = "240,180" ] || fail "dragged by 40,30 from 200,150 to $X,$Y, expected 240,180"
   exit_game 32
-  echo "second start: at 200,150, a five-digit game of 16 guesses, then code 0"
+  [ "$(reg_value Left),$(reg_value Top)" = "240,180" ] ||
+    fail "the dragged place 240,180 is not stored: $(reg_value Left),$(reg_value Top)"
+  echo "second start: at 200,150, a five-digit game of 16 guesses; dragged by its title to"
+  echo "240,180, which \"X\" and Yes stored (code 0)"
 }
-check "a second start applies the registry's settings" second_start
+check "a second start applies the registry's settings and stores a drag" second_start
 
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
