@@ -85,13 +85,17 @@ score() { # what a one-digit score display at window offset ($1, $2) shows
 }
 
 first_start() {
+  # Started from Explorer, a console program would open a console window beside the game.
+  local headers
+  headers=$(x86_64-w64-mingw32-objdump -p "$RUNTIME/brainlock.exe")
+  grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" || fail "brainlock.exe is not a Windows GUI program"
   export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$(unix_to_wine "$work/audio.raw")"
   start_game
   [ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"
   left=$(guesses_left)
   [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
   play_a_wrong_guess
-  echo "the window at 300,132; a wrong guess took ssLeft from 11 to 10"
+  echo "a GUI program; the window at 300,132; a wrong guess took ssLeft from 11 to 10"
 }
 
 # Plays on to a win: each guess is one that agrees with every answer so far.
