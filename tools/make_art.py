@@ -504,6 +504,20 @@ def scaled_rows(art, size):
     return [''.join(rows[y * n // size][x * n // size] for x in range(size)) for y in range(size)]
 
 
+# The same icon for Windows (its file manager shows the executable's own): one ICO file
+# holding the PNG of each size, which Windows reads since Vista.
+def ico_bytes(pngs):
+    header = struct.pack('<HHH', 0, 1, len(pngs))
+    entries, images = b'', b''
+    offset = len(header) + 16 * len(pngs)
+    for size, png in pngs:
+        side = size % 256  # 0 stands for 256
+        entries += struct.pack('<BBBBHHII', side, side, 0, 0, 1, 32, len(png), offset)
+        images += png
+        offset += len(png)
+    return header + entries + images
+
+
 def write(root, name, data):
     path = os.path.join(root, name)
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -516,8 +530,10 @@ def main():
     root = sys.argv[1] if len(sys.argv) > 1 else 'resources'
     for name, art in PICTURES.items():
         write(root, name, png_bytes(rows_of(art)))
-    for size in ICON_SIZES:
-        write(root, f'icons/{size}x{size}/brainlock.png', png_bytes(scaled_rows(ABOUT, size)))
+    icons = [(size, png_bytes(scaled_rows(ABOUT, size))) for size in ICON_SIZES]
+    for size, png in icons:
+        write(root, f'icons/{size}x{size}/brainlock.png', png)
+    write(root, 'icons/brainlock.ico', ico_bytes(icons))
     write(root, 'images/information.png', rgba_png_bytes(information_icon()))
     for name, rows in CURSORS.items():
         write(root, name, png_bytes(rows))

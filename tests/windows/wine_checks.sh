@@ -89,13 +89,19 @@ first_start() {
   local headers
   headers=$(x86_64-w64-mingw32-objdump -p "$RUNTIME/brainlock.exe")
   grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" || fail "brainlock.exe is not a Windows GUI program"
+  python3 - "$RUNTIME/brainlock.exe" "$root/resources/icons/256x256/brainlock.png" <<'EOF' ||
+import sys
+exe, icon = (open(path, "rb").read() for path in sys.argv[1:])
+sys.exit(0 if icon in exe and "FileDescription".encode("utf-16-le") in exe else 1)
+EOF
+    fail "brainlock.exe carries no icon or no version details"
   export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$(unix_to_wine "$work/audio.raw")"
   start_game
   [ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"
   left=$(guesses_left)
   [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
   play_a_wrong_guess
-  echo "a GUI program; the window at 300,132; a wrong guess took ssLeft from 11 to 10"
+  echo "a GUI program with its icon; the window at 300,132; a wrong guess took ssLeft from 11 to 10"
 }
 
 # Plays on to a win: each guess is one that agrees with every answer so far.
