@@ -23,6 +23,7 @@ RUNTIME=""
 reader=""
 GAME=(wine brainlock.exe) # lib.sh starts it in RUNTIME
 . "$root/tests/e2e/lib.sh"
+helpers+=("$XVFB_PID") # lib.sh's exit trap replaces start_xvfb's
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 wineboot --init >/dev/null 2>&1
 wineserver -w
@@ -181,5 +182,6 @@ second_start() {
 }
 check "a second start applies the registry's settings and stores a drag" second_start
 
+wineserver -k 2>/dev/null || true # the prefix goes with the work folder
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
