@@ -45,6 +45,17 @@ if [ "${E2E_WM:-}" = openbox ]; then
   echo "under openbox"
 fi
 
+# Runs a command every tenth of a second until it succeeds or $1 seconds have passed: the
+# tests wait for the thing itself (a window, a pixel, a file), however busy the machine is.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
 # The game's visible windows captioned "Brainlock Game": the main window and its message boxes.
 game_windows() { xdotool search --onlyvisible --pid "$pid" --name '^Brainlock Game$' 2>/dev/null || true; }
 # Starts the game with its settings in a folder of this test's own.
@@ -54,7 +65,6 @@ start_game() {
   pid=$!
   timeout "${GAME_START_SECONDS:-20}" xdotool search --sync --onlyvisible --name '^Brainlock Game$' >/dev/null ||
     fail "the main window did not appear"
-  sleep "${GAME_FIRST_PAINT_SECONDS:-0.5}" # its first paint, before it is clicked
   local w
   wid=""
   for w in $(game_windows); do # a message box may share the caption: the main one is 304 high
@@ -63,7 +73,16 @@ start_game() {
   done
   [ -n "$wid" ] || fail "no window of the game's height"
   geometry
+  wait_until "${GAME_START_SECONDS:-20}" painted || fail "the window was never painted"
 }
+# The colour of the screen's pixel at a point of the window, as "r,g,b".
+pixel() {
+  import -window root -crop "1x1+$((X + $1))+$((Y + $2))" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | tail -n 1
+}
+# The skin's brown, three pixels right of and two below the window's corner, is on screen.
+skin_brown="128,63,0"
+painted() { [ "$(pixel 3 2)" = "$skin_brown" ]; }
 # Waits for a message box of the game's besides the main window, closes it with Enter and
 # prints the last error the game logged on standard error (it logs what its boxes say).
 message_box_text() {
@@ -77,7 +96,7 @@ message_box_text() {
   done
   [ -n "$box" ] || fail "no message box appeared"
   xdotool windowfocus --sync "$box" key Return
-  sleep 0.3
+  wait_until 10 window_gone "$box" || fail "Enter left the message box open"
   sed -n 's/^brainlock: error: //p' "$work/stderr" | tail -n 1
 }
 # Keypad buttons' centres, in window coordinates, and typing a guess on them.
@@ -90,11 +109,22 @@ type_digits() {
     click "${key_x[d]}" "${key_y[d]}"
   done
 }
-# What ssLeft shows, read from a screenshot by READER (tests' read_seven).
-guesses_left() {
-  sleep 0.3
+# Whether a window is no longer on screen.
+window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+# What ssLeft shows, read from a screenshot by READER (tests' read_seven); $2 moves it right
+# (a wider game panel).
+read_left() {
   import -window root "$work/shot.png"
-  "$reader" "$work/shot.png" $((X + 112)) $((Y + 172)) 41 41 2 4 5
+  "$reader" "$work/shot.png" $((X + 112 + ${2:-0})) $((Y + 172)) 41 41 2 4 5
+}
+# What ssLeft shows once it shows $1, or what it still shows after ten seconds: a guess or a
+# new game is painted when the game gets to it.
+guesses_left() {
+  local left deadline=$((SECONDS + 10))
+  while left=$(read_left "$@"); [ "$left" != "$1" ] && [ "$SECONDS" -lt "$deadline" ]; do
+    sleep 0.1
+  done
+  echo "$left"
 }
 # Plays wrong guesses until ssLeft reads 10: two guesses without a common digit cannot both
 # be the secret.
@@ -103,7 +133,7 @@ play_a_wrong_guess() {
   for attempt in 1234 5678; do
     type_digits "$attempt"
     click 132 144 # Guess
-    left=$(guesses_left)
+    left=$(guesses_left 10)
     [ "$left" = "10" ] && return 0
   done
   fail "ssLeft shows $left after a wrong guess, expected 10"
@@ -166,16 +196,34 @@ drag_title() {
     point $((60 + $1 * step / 5)) $((12 + $2 * step / 5))
   done
   xdotool mouseup 1
-  sleep 0.5
 }
-# Opens the popup menu over the title and picks an item by its accelerator key.
+# The windows the game shows (the main window, a popup menu, message boxes), one id a line.
+shown_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort; }
+# The game's windows on screen now that are not among $1.
+new_windows() { comm -13 <(echo "$1") <(shown_windows); }
+menu_open() { menu=$(new_windows "$1"); [ -n "$menu" ]; }
+menu_closed() { local w; for w in $menu; do window_gone "$w" || return 1; done; }
+# Opens the popup menu over the title and picks an item by its accelerator key, once the menu
+# is on screen; returns when the menu has closed.
 menu_item() {
+  local before menu
+  before=$(shown_windows)
   point 60 12
   xdotool click 3
-  sleep 0.3
+  wait_until 10 menu_open "$before" || fail "a right click on the title opened no menu"
   xdotool key "$1"
-  sleep 0.3
+  wait_until 10 menu_closed || fail "the menu stayed open after \"$1\""
   geometry
+}
+# Waits for the window to be $1 pixels wide (a panel shown or hidden); fails with the width.
+wait_for_width() {
+  width_is() { geometry; [ "$WIDTH" = "$1" ]; }
+  wait_until 10 width_is "$1" || fail "${2:-the window} is $WIDTH wide, expected $1"
+}
+# Waits for the window's corner to be at $1 ("X,Y"), after a drag.
+wait_for_place() {
+  place_is() { geometry; [ "$X,$Y" = "$1" ]; }
+  wait_until 10 place_is "$1"
 }
 # Waits for the game to end and puts its exit code in `status`. $1: what it should end after.
 wait_for_end() {

@@ -15,10 +15,9 @@ red_pixels() {
 
 start_game
 menu_item o # Show Options, beside the log
-[ "$WIDTH" = 474 ] || fail "with both panels the window is $WIDTH wide, expected 474"
+wait_for_width 474 "with both panels the window"
 click 376 71 # "5" in "# Digit"
-geometry
-[ "$WIDTH" = 506 ] || fail "five digits made the window $WIDTH wide, expected 506"
+wait_for_width 506 "with five digits the window"
 exit_game 32
 
 conf="$XDG_CONFIG_HOME/Norvane/Brainlock.conf"

@@ -20,33 +20,31 @@ xprop -id "$wid" WM_CLASS | grep -q "\"$class\"\$" ||
 echo "the window's class is the menu entry's \"$class\", and it carries the game's icon"
 
 menu_item l # Hide Logs
-[ "$WIDTH" = 182 ] || fail "hiding the log left the window $WIDTH wide, expected 182"
+wait_for_width 182 "with the log hidden the window"
 menu_item o # Show Options
-[ "$WIDTH" = 328 ] || fail "showing the options made the window $WIDTH wide, expected 328"
+wait_for_width 328 "with the options shown the window"
 menu_item l # Show Logs
-[ "$WIDTH" = 474 ] || fail "showing both panels made the window $WIDTH wide, expected 474"
+wait_for_width 474 "with both panels shown the window"
 echo "panels: 328, 182, 328, 474 wide as they are hidden and shown"
 if [ -n "${SHOT_DIR:-}" ]; then
   import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" "$SHOT_DIR/panels.png"
 fi
 
 # A left-button drag of the title moves the window by the drag distance.
-drag_title 40 30
 old="$X,$Y"
-geometry
-[ "$X,$Y" = "340,162" ] || fail "dragged from $old by 40,30 to $X,$Y, expected 340,162"
+drag_title 40 30
+wait_for_place 340,162 || fail "dragged from $old by 40,30 to $X,$Y, expected 340,162"
 echo "dragging the title moved the window from $old to $X,$Y"
 
 # A right press opens the menu and leaves the window where it is.
+before=$(shown_windows)
 point 60 12
 xdotool mousedown 3
-sleep 0.3
-windows=$(xdotool search --onlyvisible --pid "$pid" | wc -l)
-[ "$windows" -ge 2 ] || fail "a right press on the title opened no menu"
+menu=""
+wait_until 10 menu_open "$before" || fail "a right press on the title opened no menu"
 xdotool mouseup 3
-sleep 0.2
 xdotool key Escape
-sleep 0.2
+wait_until 10 menu_closed || fail "Escape left the menu open"
 geometry
 [ "$X,$Y" = "340,162" ] || fail "a right press moved the window to $X,$Y"
 echo "a right press left the window at $X,$Y"
@@ -57,7 +55,7 @@ lose=$(timeout 10 xdotool search --sync --onlyvisible --name '^You Lose !!$' | h
   fail "Give Up showed no window captioned \"You Lose !!\""
 check_dialog "$lose" '"You Lose !!"' centred
 xdotool windowfocus --sync "$lose" key Return
-sleep 0.3
+wait_until 10 window_gone "$lose" || fail "Enter left \"You Lose !!\" open"
 ask_to_exit
 check_dialog "$dialog" "the exit question" centred
 answer_yes

@@ -12,7 +12,7 @@ start_game
 [ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"
 [ "${WIDTH}x${HEIGHT}" = "328x304" ] || fail "window is ${WIDTH}x${HEIGHT}, expected 328x304"
 
-left=$(guesses_left)
+left=$(guesses_left 11)
 [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
 play_a_wrong_guess
 echo "ssLeft went from 11 to 10"
@@ -22,9 +22,8 @@ menu_item u
 lose=$(timeout 10 xdotool search --sync --onlyvisible --name '^You Lose !!$' | head -n 1) ||
   fail "Give Up showed no window captioned \"You Lose !!\""
 xdotool windowfocus --sync "$lose" key Return
-sleep 0.3
-[ -z "$(xdotool search --onlyvisible --name '^You Lose !!$')" ] || fail "Enter left the dialog open"
-left=$(guesses_left)
+wait_until 10 window_gone "$lose" || fail "Enter left the dialog open"
+left=$(guesses_left 11)
 [ "$left" = "11" ] || fail "ssLeft shows $left after giving up, expected 11 for a new game"
 echo "Give Up: \"You Lose !!\" closed by Enter, and a new game shows 11"
 

@@ -33,11 +33,10 @@ full_disk_at_exit() {
     >"$folder/Brainlock.conf"
   cp "$folder/Brainlock.conf" "$work/before"
   dd if=/dev/zero of="$folder/filler" bs=4k 2>/dev/null || true # the disk is now full
-  inotifywait -m -q -e modify,create,delete,move,attrib "$folder" >"$work/changes" 2>/dev/null &
+  inotifywait -m -e modify,create,delete,move,attrib "$folder" >"$work/changes" 2>"$work/watching" &
   local watcher=$!
-  sleep 0.3
-  start_game
-  sleep 0.5
+  wait_until 10 grep -q 'Watches established' "$work/watching" || fail "inotifywait did not start"
+  start_game # the settings are read, and any start-up write made, before the window shows
   kill "$watcher"
   [ ! -s "$work/changes" ] || fail "the start-up wrote to the settings folder: $(cat "$work/changes")"
   [ "$(game_windows | wc -l)" = 1 ] || fail "a message box at start-up with a readable file"

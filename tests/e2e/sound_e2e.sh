@@ -3,7 +3,8 @@
 # game shows an "Application Error" box naming it and, once the box is closed, ends with
 # code 1; with every file present and no sound device it plays on silently; through a sound
 # server (a PulseAudio null sink of its own, its monitor recorded) a keypad click is heard, on
-# a stream of the effects' own beside the music's, and an idle game sends the server nothing.
+# a stream of the effects' own beside the music's, and an idle game sends the server nothing
+# (the server holds none of its sound, and the sink is silent).
 # Usage: sound_e2e.sh RUNTIME_DIR    (needs DISPLAY; exits 77 to skip without one)
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
@@ -21,7 +22,8 @@ echo "a missing click.wav: \"Application Error\", then exit code 1"
 cp "$1/click.wav" "$RUNTIME/"
 export SDL_AUDIODRIVER=no-such-driver
 start_game
-grep -q "playing silently" "$work/stderr" || fail "no word on standard error of the silent output"
+wait_until 20 grep -q "playing silently" "$work/stderr" ||
+  fail "no word on standard error of the silent output"
 click 60 203 # "1": a click that sounds nowhere
 kill -0 "$pid" || fail "the game ended without a sound device"
 echo "no sound device: the game runs silently"
@@ -36,7 +38,7 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
   -L "module-null-sink sink_name=e2e rate=44100" \
   -L "module-native-protocol-unix auth-anonymous=1 socket=$server/native" 2>"$work/pulse.log" &
 helpers+=($!)
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+wait_until 10 eval 'pactl info >/dev/null 2>&1'
 pactl set-default-sink e2e || fail "no PulseAudio server: $(cat "$work/pulse.log")"
 # The sound server's client libraries keep a few allocations for the life of the process
 # (tests/lsan.supp); their stacks run through libraries built without frame pointers, which
@@ -44,25 +46,38 @@ pactl set-default-sink e2e || fail "no PulseAudio server: $(cat "$work/pulse.log
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
 printf '[General]\nLeft=300\nTop=132\nDigit=4\nDuplicate=0\nMusic=0\nSound=1\nLogs=1\nOption=0\n' >"$XDG_CONFIG_HOME/Norvane/Brainlock.conf"
 start_game
-sleep 3 # the sounds load once the window has painted; a new game's sound ends
-streams=$(pactl list short sink-inputs | wc -l)
-[ "$streams" -eq 2 ] || fail "$streams streams on the server, not the music's and the effects'"
+# The sounds load once the window has painted: then the music's stream and the effects' are
+# on the server.
+two_streams() { [ "$(pactl list short sink-inputs | wc -l)" -eq 2 ]; }
+wait_until 20 two_streams ||
+  fail "$(pactl list short sink-inputs | wc -l) streams on the server, not the music's and the effects'"
+# What the server holds of the game's streams, in microseconds, the larger of the two: a
+# stream the game keeps writing to, even silence, holds tens of milliseconds.
+held() { pactl list sink-inputs | sed -n 's/.*Buffer Latency: \([0-9]*\) usec.*/\1/p' | sort -n | tail -n 1; }
+sends_nothing() { [ "$(held)" -lt 1000 ]; }
 level() { # the peak of a raw recording, as a fraction of full scale
   sox -t raw -r 44100 -e signed -b 16 -c 1 "$1" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}'
 }
-parec --device=e2e.monitor --format=s16le --rate=44100 --channels=1 --raw >"$work/idle.raw" &
-recorder=$!
-sleep 1
+recording() { # records the sink's monitor into $1 until stopped; returns once recording
+  parec --device=e2e.monitor --format=s16le --rate=44100 --channels=1 --raw >"$1" &
+  recorder=$!
+  wait_until 10 eval '[ -n "$(pactl list short source-outputs)" ]' || fail "parec did not start"
+}
+# Idle once the new game's sound has ended: for a second, the server holds nothing of the
+# game's streams and the sink's monitor stays silent.
+wait_until 20 sends_nothing || fail "the game keeps sending to the server ($(held) us held)"
+recording "$work/idle.raw"
+for _ in 1 2 3 4 5; do
+  sends_nothing || fail "the idle game sent the server sound ($(held) us held)"
+  sleep 0.2
+done
 kill "$recorder"
 idle=$(level "$work/idle.raw")
 awk -v p="$idle" 'BEGIN { exit !(p == 0) }' || fail "the idle game sounded (peak $idle)"
-parec --device=e2e.monitor --format=s16le --rate=44100 --channels=1 --raw >"$work/click.raw" &
-recorder=$!
-sleep 0.3
+recording "$work/click.raw"
 click 60 203 # "1"
-sleep 0.5
+heard() { peak=$(level "$work/click.raw"); awk -v p="$peak" 'BEGIN { exit !(p > 0.1) }'; }
+wait_until 10 heard || fail "the click was not heard (peak $peak)"
 kill "$recorder"
-peak=$(level "$work/click.raw")
-awk -v p="$peak" 'BEGIN { exit !(p > 0.1) }' || fail "the click was not heard (peak $peak)"
-echo "through PulseAudio: silent while idle, the click heard at peak $peak"
+echo "through PulseAudio: idle, nothing sent and silence; the click heard at peak $peak"
 exit_game

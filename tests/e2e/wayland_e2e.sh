@@ -15,12 +15,23 @@ dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q 'ok installed' ||
 
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The desktop shell without its panel (whose launcher would take clicks meant for the game),
+# without animations (a window zooming in is not yet where it will be) and on a plain
+# background the skin's brown cannot be mistaken for.
+printf '%s\n' '[shell]' panel-position=none background-color=0xff204060 animation=none \
+  close-animation=none startup-animation=none focus-animation=none locking=false >"$work/weston.ini"
+# Weston's X11 back end follows the X pointer by its relative motion from where it entered
+# weston's window: a pointer already inside the window when weston starts never enters it, and
+# weston's pointer is then off by wherever the X pointer was. So the pointer waits outside the
+# 800x600 window, and enters it with the first click.
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+xdotool mousemove $((screen_width - 1)) $((screen_height - 1))
 weston --backend=x11-backend.so --use-pixman --width=800 --height=600 --socket=brainlock \
-  --idle-time=0 --no-config >"$work/weston.log" 2>&1 &
+  --idle-time=0 --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
 helpers+=($!)
 output=$(timeout 10 xdotool search --sync --class '^Weston Compositor$') ||
   fail "weston did not start: $(cat "$work/weston.log")"
-for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/brainlock" ] && break; sleep 0.1; done
+wait_until 10 test -S "$XDG_RUNTIME_DIR/brainlock" || fail "weston made no socket: $(cat "$work/weston.log")"
 eval "$(xdotool getwindowgeometry --shell "$output" | sed 's/^/OUT_/')"
 
 # A place stored by an earlier run on X11, which this run must keep.
@@ -36,36 +47,47 @@ printf '[General]\nLeft=123\nTop=77\nDigit=4\nDuplicate=0\nMusic=0\nSound=1\nLog
 pid=$!
 
 # The compositor places the window: find it on screen by its skin, whose brown starts three
-# pixels right of and two below the window's corner.
+# pixels right of and two below the window's corner. The window is whole on the output when
+# the brown is as wide as the skin of the game panel and the log (322 pixels) and its corner
+# shows the brown; weston may place it anywhere on the output.
 find_window() {
-  local box
+  local box brown
   import -window "$output" "$work/output.png"
-  box=$(convert "$work/output.png" -fill black +opaque 'rgb(128,63,0)' -trim -format '%X %Y %w' info: 2>/dev/null) || return 1
+  box=$(convert "$work/output.png" -fill black +opaque "rgb($skin_brown)" -trim -format '%X %Y %w' info: 2>/dev/null) || return 1
   read -r X Y brown <<<"${box//+/}"
-  [ "${brown:-0}" -gt 300 ] || return 1
+  [ "${brown:-0}" -ge 322 ] || return 1
   X=$((OUT_X + X - 3))
   Y=$((OUT_Y + Y - 2))
+  painted
 }
-for _ in $(seq 100); do find_window && break; sleep 0.2; done
-find_window || fail "the game's window did not appear on the Wayland session"
+wait_until 20 find_window || fail "the game's window did not appear whole on the Wayland session"
 kill -0 "$pid" 2>/dev/null || fail "the game ended"
 echo "the game runs as a Wayland client, placed by the compositor at $X,$Y"
 
-left=$(guesses_left)
+left=$(guesses_left 11)
 [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
 play_a_wrong_guess
 echo "a wrong guess took ssLeft from 11 to 10"
 
-# A drag by the title moves the window through the compositor.
+# A drag by the title moves the window through the compositor, towards the output's middle so
+# that it stays whole on the output.
 from="$X,$Y"
-drag_title -60 50
-X=$((X - 60)) Y=$((Y + 50)) # where the title now is, to find the window near it
-find_window || fail "the window is gone after the drag"
-[ "$X,$Y" != "$from" ] || fail "the drag left the window at $from"
-echo "dragging the title moved the window from $from to $X,$Y"
+dx=60 dy=50
+[ $((X - OUT_X + 164)) -lt $((OUT_WIDTH / 2)) ] || dx=-60
+[ $((Y - OUT_Y + 152)) -lt $((OUT_HEIGHT / 2)) ] || dy=-50
+drag_title "$dx" "$dy"
+moved_by_drag() { find_window && [ "$X,$Y" = "$((${from%,*} + dx)),$((${from#*,} + dy))" ]; }
+wait_until 10 moved_by_drag || fail "dragged by $dx,$dy from $from, the window is at $X,$Y"
+echo "dragging the title by $dx,$dy moved the window from $from to $X,$Y"
 
-click 171 9 # "X": the exit question takes the keyboard
-sleep 1
+# "X": the exit question opens over the game (the screen changes) and takes the keyboard.
+import -window "$output" "$work/before-exit.png"
+click 171 9
+question_shown() {
+  import -window "$output" "$work/question.png"
+  [ "$(compare -metric AE "$work/before-exit.png" "$work/question.png" null: 2>&1 || true)" -gt 2000 ]
+}
+wait_until 10 question_shown || fail "\"X\" showed no exit question"
 xdotool key alt+y
 wait_for_end "Yes on the Wayland session"
 [ "$status" -eq 0 ] || fail "the game ended with code $status"
