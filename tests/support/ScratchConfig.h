@@ -1,7 +1,8 @@
 // Points XDG_CONFIG_HOME at a fresh folder for as long as it lives, so a test's settings
 // never meet another test's or the user's. On Windows, where the settings are the registry's,
-// the game's key is removed as it starts and as it ends (the tests run in a Wine prefix or
-// account of their own).
+// HKEY_CURRENT_USER is mapped for this process onto a fresh key of the tests' own
+// (HKEY_CURRENT_USER\Software\Brainlock tests\<process id>), removed again at the end: the
+// game's store and the tests' own registry calls never reach the player's settings.
 #pragma once
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 #ifdef _WIN32
+#include <string>
 #include <windows.h>
 #endif
 
@@ -20,10 +22,10 @@ public:
         : previous_(qgetenv("XDG_CONFIG_HOME"))
         , hadPrevious_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
         qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
-        removeRegistryKey();
+        useScratchRegistry();
     }
     ~ScratchConfig() {
-        removeRegistryKey();
+        leaveScratchRegistry();
         if (hadPrevious_)
             qputenv("XDG_CONFIG_HOME", previous_);
         else
@@ -37,11 +39,31 @@ public:
     QString file() const { return vendorFolder() + QStringLiteral("/Brainlock.conf"); }
 
 private:
-    static void removeRegistryKey() {
 #ifdef _WIN32
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Norvane");
-#endif
+    static std::wstring scratchKey() {
+        return L"Software\\Brainlock tests\\" + std::to_wstring(GetCurrentProcessId());
     }
+    // The real HKEY_CURRENT_USER is back before the scratch key is made anew under it.
+    static void useScratchRegistry() {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegDeleteTreeW(HKEY_CURRENT_USER, scratchKey().c_str());
+        HKEY scratch = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, scratchKey().c_str(), 0, nullptr,
+                            REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &scratch,
+                            nullptr) != ERROR_SUCCESS ||
+            RegOverridePredefKey(HKEY_CURRENT_USER, scratch) != ERROR_SUCCESS)
+            qFatal("the tests cannot map HKEY_CURRENT_USER onto a key of their own");
+        RegCloseKey(scratch);
+    }
+    static void leaveScratchRegistry() {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegDeleteTreeW(HKEY_CURRENT_USER, scratchKey().c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Brainlock tests"); // only when empty
+    }
+#else
+    static void useScratchRegistry() {}
+    static void leaveScratchRegistry() {}
+#endif
 
     QTemporaryDir dir_;
     QByteArray previous_;

@@ -29,10 +29,18 @@ wineboot --init >/dev/null 2>&1
 wineserver -w
 unix_to_wine() { echo "Z:${1//\//\\}"; }
 
+# Ends every program of the prefix (the game a check started among them) and its wineserver,
+# so that no check meets the windows or processes of the one before.
+end_wine() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
 check() { # NAME COMMAND...: runs a check, its output kept for a failure
-  local name=$1
+  local name=$1 status=0
   shift
-  if ("$@") >"$work/check.log" 2>&1; then
+  ("$@") >"$work/check.log" 2>&1 || status=$?
+  end_wine
+  if [ "$status" -eq 0 ]; then
     passed=$((passed + 1))
     echo "windows: $name: passed"
     grep -v '^ALSA lib' "$work/check.log" | sed 's/^/    /'
@@ -57,9 +65,21 @@ run_tests() {
     grep -E '^\[  (FAILED|PASSED) ' | tail -n 30
   grep -q '^\[  PASSED  \]' "$work/$exe.log" && ! grep -q '^\[  FAILED  \]' "$work/$exe.log"
 }
+key='HKCU\Software\Norvane\Brainlock'
 if [ "${WINE_CHECKS:-all}" != game ]; then # WINE_CHECKS=game: only the game's own checks
+  # A player's settings, which the tests must neither read nor change nor remove.
+  wine reg add "$key" /v Sentinel /t REG_DWORD /d 7 /f >/dev/null 2>&1
   check "unit tests (test_core.exe)" run_tests test_core
   check "widget tests (test_widgets.exe)" run_tests test_widgets
+  players_settings_kept() {
+    wine reg query "$key" /v Sentinel 2>/dev/null | tr -d '\r' | grep -q 'Sentinel *REG_DWORD *0x7$' ||
+      fail "the tests changed or removed the player's settings under $key"
+    ! wine reg query 'HKCU\Software\Brainlock tests' >/dev/null 2>&1 ||
+      fail "the tests left their own key HKCU\\Software\\Brainlock tests behind"
+    wine reg delete "$key" /f >/dev/null 2>&1
+    echo "the player's value under $key is as it was, and the tests' own key is gone"
+  }
+  check "the tests leave the player's settings alone" players_settings_kept
 fi
 unset WINEPATH WINEQT_QPA_PLATFORM WINEQT_QPA_FONTDIR
 
@@ -68,11 +88,9 @@ mkdir -p "$work/unzipped"
 python3 -m zipfile -e "$zip" "$work/unzipped"
 RUNTIME=$(ls -d "$work/unzipped"/brainlock-*)
 reader="$build/host/bin/read_seven"
-key='HKCU\Software\Norvane\Brainlock'
 # Wine's windows are X windows; the process id of the one running the game is not wine's,
 # and Wine takes its time to start a program.
 GAME_START_SECONDS=60
-GAME_FIRST_PAINT_SECONDS=1.5
 game_windows() { xdotool search --onlyvisible --name '^Brainlock Game$' 2>/dev/null || true; }
 reg_value() { # the REG_DWORD value NAME of the game's key, in decimal
   local hex
@@ -99,21 +117,28 @@ EOF
   export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$(unix_to_wine "$work/audio.raw")"
   start_game
   [ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"
-  left=$(guesses_left)
+  left=$(guesses_left 11)
   [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
   play_a_wrong_guess
   echo "a GUI program with its icon; the window at 300,132; a wrong guess took ssLeft from 11 to 10"
 }
 
+# Whether the game has answered the guess $1 typed last: a win box, or ssLeft down by one.
+answered() {
+  xdotool search --onlyvisible --name '^You Win !!$' >/dev/null 2>&1 && return 0
+  [ "$(read_left)" = "$((left - 1))" ] && left=$((left - 1))
+}
 # Plays on to a win: each guess is one that agrees with every answer so far.
 win_a_game() {
   local history="" guess number place
+  left=$(read_left)
   for _ in $(seq 10); do
     guess=$(python3 "$here/next_guess.py" $history) || fail "no guess agrees with: $history"
     type_digits "$guess"
     click 132 144 # Guess
-    sleep 0.3
-    if win=$(timeout 2 xdotool search --sync --onlyvisible --name '^You Win !!$' 2>/dev/null); then
+    # The answer: the displays show the new guess's scores, or the win box opens.
+    wait_until 20 answered "$guess" || fail "no answer to $guess"
+    if win=$(xdotool search --onlyvisible --name '^You Win !!$' 2>/dev/null); then
       xdotool windowfocus --sync "$(head -n 1 <<<"$win")" key Return
       echo "won with $guess after answers: ${history:-none}"
       return 0
@@ -125,13 +150,15 @@ win_a_game() {
   fail "no win in ten guesses: $history"
 }
 
+# The disk output is written as the device plays, so a click shows in the file once the
+# device has played it: the bytes after the click are read until they hold it.
 click_sounds() {
-  local before
-  sleep 1
   before=$(stat -c %s "$work/audio.raw")
   type_digits 7
-  sleep 1
-  python3 - "$work/audio.raw" "$before" <<'EOF'
+  wait_until 20 heard_since "$before"
+}
+heard_since() {
+  python3 - "$work/audio.raw" "$1" <<'EOF'
 import array, sys
 data = open(sys.argv[1], "rb").read()[int(sys.argv[2]) // 4 * 4:]
 samples = array.array("h", data[: len(data) // 2 * 2])
@@ -156,7 +183,7 @@ exit_and_read_registry() {
 play_from_the_zip() {
   first_start
   win_a_game
-  click_sounds
+  click_sounds || fail "the keypad click was not heard"
   exit_and_read_registry
 }
 check "the game played from the unzipped folder" play_from_the_zip
@@ -167,13 +194,10 @@ second_start() {
   wine reg add "$key" /v Digit /t REG_DWORD /d 5 /f >/dev/null
   start_game
   [ "$X,$Y" = "200,150" ] || fail "second start: window at $X,$Y, expected 200,150"
-  sleep 0.3
-  import -window root "$work/shot.png"
-  left=$("$reader" "$work/shot.png" $((X + 112 + 16)) $((Y + 172)) 41 41 2 4 5) # half of 32
+  left=$(guesses_left 16 16) # moved right by half of the 32 pixels of a fifth digit
   [ "$left" = "16" ] || fail "second start: ssLeft shows $left, expected 16 for five digits"
   drag_title 40 30
-  geometry
-  [ "$X,$Y" = "240,180" ] || fail "dragged by 40,30 from 200,150 to $X,$Y, expected 240,180"
+  wait_for_place 240,180 || fail "dragged by 40,30 from 200,150 to $X,$Y, expected 240,180"
   exit_game 32
   [ "$(reg_value Left),$(reg_value Top)" = "240,180" ] ||
     fail "the dragged place 240,180 is not stored: $(reg_value Left),$(reg_value Top)"
@@ -182,6 +206,5 @@ second_start() {
 }
 check "a second start applies the registry's settings and stores a drag" second_start
 
-wineserver -k 2>/dev/null || true # the prefix goes with the work folder
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
