@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace controls {
@@ -51,9 +52,11 @@ void PublishedMouseEvents::fireMove(QWidget& control, QMouseEvent& event) {
 void PublishedMouseEvents::fireRelease(QWidget& control, QMouseEvent& event) {
     event.accept();
     const bool click = clicks_.released(event, control);
+    // A click handler may delete the control, and these events with it.
+    const QPointer<QWidget> alive(&control);
     platform::guarded([&] {
         if (click && OnClick) OnClick(&control);
-        fireMouseButton(OnMouseUp, &control, event);
+        if (alive) fireMouseButton(OnMouseUp, &control, event);
     });
 }
 

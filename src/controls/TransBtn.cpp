@@ -117,10 +117,10 @@ public:
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
-        if (action != pressAction() || !button()->isEnabled()) return;
+        if (action != pressAction() || !platform::takesInput(button())) return;
         QPointer<TTransparentButton> pressed(button());
         platform::afterAnswering(pressed, [pressed] {
-            if (pressed && pressed->isEnabled()) pressed->Click();
+            if (platform::takesInput(pressed)) pressed->Click();
         });
     }
 

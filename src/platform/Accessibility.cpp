@@ -16,6 +16,7 @@ namespace platform {
 namespace {
 
 const char* const kHiddenProperty = "brainlockAccessibleHidden";
+const char* const kOwnDescriptionProperty = "brainlockOwnDescription";
 
 // A picture without a name is decoration.
 bool inTree(const QWidget* widget) {
@@ -60,7 +61,10 @@ public:
 
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
-        if (action == pressAction() && widget()->isEnabled()) afterAnswering(widget(), press_);
+        if (action != pressAction() || !takesInput(widget())) return;
+        afterAnswering(widget(), [control = QPointer<QWidget>(widget()), press = press_] {
+            if (takesInput(control)) press();
+        });
     }
     QString text(QAccessible::Text t) const override {
         const QString own = QAccessibleWidget::text(t);
@@ -93,11 +97,11 @@ public:
     }
     QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
     void doAction(const QString& action) override {
-        if (!item()->isEnabled()) return;
+        if (!takesInput(item())) return;
         if (action == pressAction() || action == toggleAction()) {
             QPointer<QRadioButton> chosen(item());
             afterAnswering(item(), [chosen] {
-                if (chosen && chosen->isEnabled() && !chosen->isChecked()) chosen->click();
+                if (takesInput(chosen) && !chosen->isChecked()) chosen->click();
             });
         }
     }
@@ -196,7 +200,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
         auto* button = static_cast<QAbstractButton*>(widget);
         return new AccessiblePressable(button, QAccessible::Button,
                                        [button = QPointer<QAbstractButton>(button)] {
-                                           if (button && button->isEnabled()) button->click();
+                                           if (button) button->click();
                                        });
     }
     if (auto* item = qobject_cast<QRadioButton*>(widget))
@@ -208,6 +212,15 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
 
 void installAccessibility() {
     QAccessible::installFactory(factory);
+}
+
+bool takesInput(const QWidget* control) {
+    if (!control || !control->isEnabled()) return false;
+    const QWidget* modal = QApplication::activeModalWidget();
+    for (const QWidget* window = control->window(); modal && window;
+         window = window->parentWidget() ? window->parentWidget()->window() : nullptr)
+        if (window == modal) return true;
+    return !modal;
 }
 
 void afterAnswering(QObject* context, std::function<void()> action) {
@@ -227,10 +240,23 @@ bool accessibleHidden(const QWidget* widget) {
     return widget->property(kHiddenProperty).toBool();
 }
 
+// The announcement is spoken as the description changes; the control's own description comes
+// back when the focus next moves, so a reader returning to the control does not say it again.
 void announce(const QString& text, QWidget* fallback) {
     QWidget* through = QApplication::focusWidget();
     if (!through) through = fallback;
-    if (through) through->setAccessibleDescription(text);
+    if (!through) return;
+    if (!through->property(kOwnDescriptionProperty).isValid())
+        through->setProperty(kOwnDescriptionProperty, through->accessibleDescription());
+    through->setAccessibleDescription(text);
+    QObject::connect(
+        qApp, &QApplication::focusChanged, through,
+        [control = QPointer<QWidget>(through), text] {
+            if (control && control->accessibleDescription() == text)
+                control->setAccessibleDescription(
+                    control->property(kOwnDescriptionProperty).toString());
+        },
+        Qt::SingleShotConnection);
 }
 
 } // namespace platform

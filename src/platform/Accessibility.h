@@ -16,6 +16,11 @@ namespace platform {
 // Installs the interfaces; once, before any window is built.
 void installAccessibility();
 
+// Whether a control takes input as a click would reach it: enabled, and in the active modal
+// window (or a window it owns) when one is open. A reader's action is checked when asked and
+// again when it runs, as a box may have opened in between.
+bool takesInput(const QWidget* control);
+
 // Runs `action` once the reader's call has returned: an action may open a modal box, and the
 // reader must not wait for the player to close it.
 void afterAnswering(QObject* context, std::function<void()> action);
@@ -25,7 +30,8 @@ void setAccessibleHidden(QWidget* widget, bool hidden);
 bool accessibleHidden(const QWidget* widget);
 
 // Says `text` through the control that has the keyboard focus (else through `fallback`), as
-// a change of its description, which a reader speaks without the player moving.
+// a change of its description, which a reader speaks without the player moving. Spoken once:
+// the control's own description is back once the focus moves.
 void announce(const QString& text, QWidget* fallback);
 
 } // namespace platform

@@ -31,8 +31,10 @@ constexpr int kOutputChannels = 2;
 // only while an effect sounds.
 constexpr int kMusicChunkSize = 4096;
 constexpr Uint16 kEffectsChunkSize = 512;
-// Where the effects share the music's device (below), it mixes 2048 (about 46 ms), so that a
-// clip's end is seen about as soon as it comes.
+// Where the output is a file or nothing (below), the effects share the music's device, which
+// then mixes 2048 (about 46 ms), so that a clip's end is seen about as soon as it comes. A real
+// device whose effects' device would not open keeps the music's 4096: its effects sound up to
+// a buffer later, as the fallback it is.
 constexpr int kSharedChunkSize = 2048;
 constexpr const char* kSoundFont = "brainlock.sf2";
 
@@ -97,18 +99,11 @@ void AudioOutput::start() {
     started_ = true;
 }
 
-bool AudioOutput::silent() {
-    start();
-    opened_.wait();
-    return silent_;
-}
-
 void AudioOutput::open() {
     QString error;
     if (!loadSdlAudio(error)) {
         std::fprintf(stderr, "brainlock: no audio output (%s); playing silently\n",
                      error.toLocal8Bit().constData());
-        silent_ = true;
         return; // every player then reports that there is no audio library
     }
     librariesLoaded_ = true;
@@ -117,8 +112,9 @@ void AudioOutput::open() {
         std::fprintf(stderr, "brainlock: no audio output (%s); playing silently\n",
                      sdl().SDL_GetError());
         close();
-        sdl().SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-        silent_ = true;
+        // A hint, not the environment: setenv races with every getenv of the other threads,
+        // and would reach the programs the game starts. It overrides SDL_AUDIODRIVER.
+        sdl().SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         if (!openMusicDevice()) return; // every player then reports the mixer's error
     }
     // The tune's instruments are our own; without the file the system's default SoundFont
@@ -131,7 +127,8 @@ void AudioOutput::open() {
     sdl().Mix_HookMusicFinished([] { postSleepIfIdle(); });
     music_.id = findMixerDevice();
     openEffectsDevice();
-    sleepIfIdle(false); // on the worker
+    open_.store(true, std::memory_order_release); // the devices are known to other threads
+    sleepIfIdle(false);                           // on the worker
 }
 
 bool AudioOutput::openMusicDevice() {
@@ -264,8 +261,10 @@ void AudioOutput::sleep(Device& device, bool mayHold) {
     }
 }
 
+// Does nothing until the output is open: an event queued by an earlier output may come while
+// this one's worker is still finding its devices.
 void AudioOutput::sleepIfIdle(bool mayHold) {
-    if (music_.id == 0) return;
+    if (!open_.load(std::memory_order_acquire) || music_.id == 0) return;
     const bool clips = clipsSound();
     const bool music = sdl().Mix_PlayingMusic() && !sdl().Mix_PausedMusic();
     if (!music && !(shared_ && clips)) sleep(music_, mayHold);

@@ -15,6 +15,7 @@
 #include "platform/ClipMixer.h"
 
 #include <SDL.h>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <future>
@@ -49,8 +50,6 @@ public:
 
     // The work starts once the window is on screen (or at once, if asked before).
     void start();
-    // Whether the output is the silent stand-in; waits for it to be open.
-    bool silent();
 
     // The effects: a channel each, playing a chunk loaded by the mixer (in its format).
     int addClipChannel();
@@ -100,11 +99,11 @@ private:
     std::shared_future<void> opened_;
     std::shared_future<void> last_;
     std::function<bool()> lastTaskDone_ = [] { return true; };
-    // Written by the opening task, read after it.
+    // Written by the opening task before it sets open_, read after that.
+    std::atomic<bool> open_{false};
     Device music_;
     Device effects_;
     bool shared_ = true; // the effects are mixed into the music's device
-    bool silent_ = false;
     bool librariesLoaded_ = false;
     ClipMixer clips_; // under the effects device's lock
 };

@@ -219,11 +219,13 @@ void TMediaPlayer::Play() {
             output.playClip(channel_, *chunk_);
         return;
     }
-    output.wakeMusic();
+    // The tune is started before its device wakes, so the device's first buffer holds the tune
+    // rather than one more buffer of silence.
     if (now == Mode::Paused)
         sdl().Mix_ResumeMusic();
     else if (sdl().Mix_PlayMusic(music_, 0) < 0)
         lastError_ = QString::fromUtf8(sdl().SDL_GetError());
+    output.wakeMusic();
     output.sleepIfIdle(); // the effects' device, if no clip sounds
 }
 
@@ -261,11 +263,6 @@ void TMediaPlayer::Resume() {
 
 void startAudio() {
     if (AudioOutput* output = AudioOutput::current()) output->start();
-}
-
-bool audioIsSilent() {
-    AudioOutput* output = AudioOutput::current();
-    return output && output->silent();
 }
 
 } // namespace platform

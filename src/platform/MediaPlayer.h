@@ -88,8 +88,4 @@ void startAudio();
 // device, where the music player's load fails with "No MIDI output device".
 bool midiOutputAvailable();
 
-// Whether the process's audio output is the silent stand-in (no sound device was found).
-// Waits for the output to be open.
-bool audioIsSilent();
-
 } // namespace platform

@@ -15,7 +15,7 @@ namespace platform {
     X(SDL_Quit)                                                                                    \
     X(SDL_SetHint)                                                                                 \
     X(SDL_GetError)                                                                                \
-    X(SDL_setenv)                                                                                  \
+    X(SDL_SetHintWithPriority)                                                                     \
     X(SDL_PauseAudioDevice)                                                                        \
     X(SDL_LockAudioDevice)                                                                         \
     X(SDL_UnlockAudioDevice)                                                                       \

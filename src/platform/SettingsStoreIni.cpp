@@ -46,11 +46,28 @@ bool isText(const QByteArray& bytes) {
     return !utf8.hasError() && !decoded.contains(QChar::ReplacementCharacter);
 }
 
+// QSettings reads a value written as one of Qt's serialised types through QDataStream, which
+// trusts the sizes it finds: a damaged one can ask for gigabytes. The game stores only
+// numbers, so a file that could hold such a value (by name, or spelt with escapes) is damaged
+// and is never parsed.
+bool mayHoldSerialisedValues(const QByteArray& bytes) {
+    if (bytes.contains("Variant(") || bytes.contains("DateTime(")) return true;
+    for (qsizetype i = bytes.indexOf('\\'); i >= 0 && i + 1 < bytes.size();
+         i = bytes.indexOf('\\', i + 2)) {
+        const char next = bytes[i + 1];
+        if (next == 'x' || next == 'X' || (next >= '0' && next <= '7')) return true;
+    }
+    return false;
+}
+
 bool isDamaged(const QString& path, QSettings& settings) {
-    settings.allKeys(); // parses the file
-    if (settings.status() == QSettings::FormatError) return true;
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && !isText(file.readAll());
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        if (!isText(bytes) || mayHoldSerialisedValues(bytes)) return true;
+    }
+    settings.allKeys(); // parses the file
+    return settings.status() == QSettings::FormatError;
 }
 
 class IniSettingsStore final : public TSettingsStore {

@@ -1,87 +1,161 @@
 #include "platform/WindowMove.h"
 
+#include "platform/Clock.h"
 #include "platform/WindowSystem.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace platform {
+
+namespace {
+MovePoint toMovePoint(QPoint p) {
+    return {p.x(), p.y()};
+}
+} // namespace
+
+// Windows' move loop keeps the pointer's events to itself and sends the window
+// WM_EXITSIZEMOVE as it ends: the pointer is back.
+class WindowMover::SystemLoopEnd final : public QAbstractNativeEventFilter {
+public:
+    explicit SystemLoopEnd(WindowMover& mover)
+        : mover_(mover) {}
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+#ifdef Q_OS_WIN
+        const auto* msg = static_cast<const MSG*>(message);
+        if (type == "windows_generic_MSG" && msg->message == WM_EXITSIZEMOVE &&
+            msg->hwnd == reinterpret_cast<HWND>(mover_.window_->winId()))
+            mover_.pointerBack();
+#else
+        (void)type;
+        (void)message;
+#endif
+        return false;
+    }
+
+private:
+    WindowMover& mover_;
+};
 
 WindowMover::WindowMover(QWidget* window, std::function<void(QPoint)> moved)
     : QObject(window)
     , window_(window)
-    , moved_(std::move(moved)) {}
+    , moved_(std::move(moved))
+    , tracker_(QApplication::startDragDistance())
+    , settled_(new QTimer(this))
+    , loopEnd_(std::make_unique<SystemLoopEnd>(*this)) {
+    settled_->setSingleShot(true);
+    settled_->setInterval(static_cast<int>(MoveTracker::kSettleMs) + 1);
+    connect(settled_, &QTimer::timeout, this, [this] { watchUnlessIdle(); });
+}
+
+WindowMover::~WindowMover() {
+    watch(false);
+}
 
 void WindowMover::begin(QPoint globalPress) {
-    finish();
-    stopWatchingSystemMove();
-    QWindow* handle = window_->windowHandle();
-    if (handle && handle->startSystemMove()) {
-        systemMove_ = SystemMove::Running;
-        window_->installEventFilter(this);
-        qApp->installEventFilter(this);
-        return;
-    }
-    ownMove_ = true;
-    pressGlobal_ = globalPress;
-    startPos_ = window_->pos();
-    qApp->installEventFilter(this); // the pressed control, whichever it is, gets the moves
+    if (tracker_.phase() == MoveTracker::Phase::OwnMove) return; // already following
+    tracker_.press(toMovePoint(globalPress));
+    watch(true);
 }
 
-// Only a control's events are taken: the window system's own (on the QWindow) must still
-// reach Qt, which ends the press's grab at the release.
+// From where the pointer starts the drag, the window system's loop moves the window on with
+// the pointer; where the system declines, the window follows the pointer itself the same way.
+void WindowMover::startDrag(QPoint global) {
+#ifdef Q_OS_WIN
+    // Windows' loop starts from wherever the pointer is by the time it runs: the window first
+    // catches up with the pointer's way since this move, so a late start loses none of it.
+    window_->move(window_->pos() + QCursor::pos() - global);
+#endif
+    QWindow* handle = window_->windowHandle();
+    if (handle && handle->startSystemMove())
+        tracker_.systemMoveStarted();
+    else
+        tracker_.ownMoveStarted(toMovePoint(window_->pos()), toMovePoint(global));
+}
+
+// Every object's events pass here once (an application filter): the pressed control gets the
+// pointer's moves, the window its own moves. Only the own move's pointer events are taken.
 bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
-    if (systemMove_ != SystemMove::None) return filterSystemMove(watched, event);
-    if (!ownMove_ || !watched->isWidgetType()) return false;
-    if (event->type() == QEvent::MouseMove) {
+    const QEvent::Type type = event->type();
+    const std::uint32_t now = tickCount();
+    if (type == QEvent::Move && watched == window_) {
+        if (tracker_.windowMoved(now)) report();
+        watchUnlessIdle();
+        return false;
+    }
+    if (!watched->isWidgetType()) return false;
+    const bool ownMove = tracker_.phase() == MoveTracker::Phase::OwnMove;
+    switch (type) {
+    case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->buttons() & Qt::LeftButton) {
-            window_->move(startPos_ + (mouse->globalPosition().toPoint() - pressGlobal_));
+        const QPoint global = mouse->globalPosition().toPoint();
+        if (ownMove) {
+            const MovePoint to = tracker_.ownMoveTarget(toMovePoint(global));
+            window_->move(to.x, to.y);
             return true;
         }
-    } else if (event->type() == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        finish();
-        return true;
+        if (tracker_.pointerMoved(toMovePoint(global), mouse->buttons() & Qt::LeftButton))
+            startDrag(global);
+        watchUnlessIdle();
+        return tracker_.phase() == MoveTracker::Phase::OwnMove;
     }
-    return false;
-}
-
-bool WindowMover::filterSystemMove(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::Move && watched == window_) {
-        // Where the drag has taken the window: a window manager's last word may come after
-        // the pointer is back, and Windows' move loop gives no other sign of its end.
-        report();
-    } else if (systemMove_ == SystemMove::Running) {
-        const bool pointerBack = type == QEvent::MouseButtonPress ||
-                                 type == QEvent::MouseButtonRelease || type == QEvent::Enter;
-        if (pointerBack) {
-            systemMove_ = SystemMove::Settling;
-            report();
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        if (tracker_.released(now)) report();
+        if (tracker_.phase() == MoveTracker::Phase::Settling) settled_->start();
+        watchUnlessIdle();
+        return ownMove;
+    case QEvent::MouseButtonPress:
+        if (tracker_.phase() == MoveTracker::Phase::SystemMove) {
+            pointerBack();
+        } else if (tracker_.phase() == MoveTracker::Phase::Settling) {
+            tracker_.stop(); // the player has moved on; a press on the title begins anew
+            watchUnlessIdle();
         }
-    } else if (type == QEvent::MouseButtonPress) {
-        stopWatchingSystemMove(); // the player has moved on to something else
+        return false;
+    case QEvent::Enter:
+        if (tracker_.phase() == MoveTracker::Phase::SystemMove) pointerBack();
+        return false;
+    default:
+        return false;
     }
-    return false;
 }
 
-void WindowMover::finish() {
-    if (!ownMove_) return;
-    ownMove_ = false;
-    qApp->removeEventFilter(this);
+void WindowMover::pointerBack() {
+    if (!tracker_.pointerBack(tickCount())) return;
     report();
+    settled_->start();
 }
 
-void WindowMover::stopWatchingSystemMove() {
-    if (systemMove_ == SystemMove::None) return;
-    const bool running = systemMove_ == SystemMove::Running;
-    systemMove_ = SystemMove::None;
-    window_->removeEventFilter(this);
-    qApp->removeEventFilter(this);
-    if (running) report();
+// Windows' end of its move loop comes only as a native message.
+void WindowMover::watch(bool on) {
+    if (on == watching_) return;
+    watching_ = on;
+    if (on) {
+        qApp->installEventFilter(this);
+#ifdef Q_OS_WIN
+        qApp->installNativeEventFilter(loopEnd_.get());
+#endif
+    } else {
+        qApp->removeEventFilter(this);
+#ifdef Q_OS_WIN
+        qApp->removeNativeEventFilter(loopEnd_.get());
+#endif
+        settled_->stop();
+    }
+}
+
+void WindowMover::watchUnlessIdle() {
+    if (!tracker_.watching(tickCount())) watch(false);
 }
 
 void WindowMover::report() {

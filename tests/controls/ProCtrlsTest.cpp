@@ -345,4 +345,16 @@ TEST(ProLabel, PublishesClicksAndTheMouseEvents) {
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(seen.join(QLatin1Char('|')),
               QStringLiteral("down 5,5|click|up|down 5,5|dblclick|up"));
+
+    // A click handler may delete its label: nothing of the label is touched after that.
+    auto* doomed = new TProLabel;
+    doomed->setAutoSize(false);
+    doomed->setGeometry(0, 0, 50, 20);
+    doomed->OnClick = [doomed](QObject*) { delete doomed; };
+    doomed->OnMouseUp = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        seen << QStringLiteral("up after delete");
+    };
+    doomed->show();
+    QTest::mouseClick(doomed, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(seen.contains(QStringLiteral("up after delete")));
 }

@@ -187,11 +187,15 @@ check_dialog() {
 # never comes when the pointer is there already.)
 point() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; }
 click() { point "$1" "$2"; xdotool click 1; sleep 0.15; }
-# Drags the window by its title with the left button, by $1, $2 pixels in five steps.
+# Drags the window by its title with the left button, by $1, $2 pixels in five steps. A drag
+# starts once the pointer has gone the platform's drag distance (Qt's default 10 pixels, on
+# Windows 4) with the button held, and the window then moves with the pointer's way from
+# there: a first step of 12 pixels starts it.
 drag_title() {
   local step
-  point 60 12
+  point 48 12
   xdotool mousedown 1
+  point 60 12
   for step in 1 2 3 4 5; do
     point $((60 + $1 * step / 5)) $((12 + $2 * step / 5))
   done

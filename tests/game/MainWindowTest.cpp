@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
@@ -466,11 +467,14 @@ TEST_F(MainWindow, PanelsAndCentredControlsMoveWithTheDigitCount) {
 }
 
 TEST_F(MainWindow, ALeftPressOnTheSkinDragsTheWindowAndOthersDoNot) {
+    // The drag starts once the pointer has gone the drag distance (12 pixels here), and the
+    // window moves with the pointer's way from there: 40, 20.
     auto drag = [&](const char* name, Qt::MouseButton button) {
         QWidget* from = child(name);
         QTest::mousePress(from, button, {}, QPoint(5, 5));
-        QTest::mouseMove(from, QPoint(45, 25));
-        QTest::mouseRelease(from, button, {}, QPoint(45, 25));
+        QTest::mouseMove(from, QPoint(17, 5));
+        QTest::mouseMove(from, QPoint(57, 25));
+        QTest::mouseRelease(from, button, {}, QPoint(57, 25));
     };
     drag("lTitle", Qt::LeftButton);
     EXPECT_EQ(window->pos(), QPoint(340, 152));
@@ -496,14 +500,27 @@ TEST_F(MainWindow, ALeftPressOnTheSkinDragsTheWindowAndOthersDoNot) {
     QObject notAControl;
     const QPoint pointer = QCursor::pos();
     window->lTitleMouseDown(&notAControl, Qt::LeftButton, {}, 0, 0);
-    for (const auto type : {QEvent::MouseMove, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, QPointF(1, 1), QPointF(pointer + QPoint(10, 20)),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          type == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton, {});
+    const auto send = [&](QEvent::Type type, QPoint by) {
+        const bool move = type == QEvent::MouseMove;
+        QMouseEvent event(type, QPointF(1, 1), QPointF(pointer + by),
+                          move ? Qt::NoButton : Qt::LeftButton,
+                          move ? Qt::LeftButton : Qt::NoButton, {});
         QApplication::sendEvent(child("lTitle"), &event);
-    }
+    };
+    send(QEvent::MouseMove, {0, 12});
+    send(QEvent::MouseMove, {10, 32});
+    send(QEvent::MouseButtonRelease, {10, 32});
     EXPECT_EQ(window->pos(), QPoint(430, 212));
     EXPECT_EQ(window->Settings.Top, 212);
+
+    // A click, or a tap whose release came before any move, is no drag: moves after it, with
+    // or without the button, leave the window where it is.
+    QTest::mouseClick(child("lTitle"), Qt::LeftButton, {}, QPoint(5, 5));
+    send(QEvent::MouseMove, {60, 50});
+    QTest::mousePress(child("lTitle"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(child("lTitle"), QPoint(9, 7)); // under the drag distance
+    QTest::mouseRelease(child("lTitle"), Qt::LeftButton, {}, QPoint(9, 7));
+    EXPECT_EQ(window->pos(), QPoint(430, 212));
 }
 
 namespace {
@@ -628,6 +645,12 @@ TEST_F(MainWindow, ScreenReadersMeetNamedValuesAndActionsThatAnswerAtOnce) {
     EXPECT_EQ(child("pbGuess")->accessibleDescription(),
               QStringLiteral("1234: 2 correct numbers, 1 in place. 10 guesses left"));
     EXPECT_NE(panel->indexOfChild(face("lQM1")), -1); // uncovered again
+    // Said once: once the focus has moved on, coming back to "Guess" does not say it again.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    child("sb1")->setFocus();
+    child("pbGuess")->setFocus();
+    EXPECT_EQ(child("pbGuess")->accessibleDescription(), QString());
 
     // The log: the rows played, in words.
     QAccessibleInterface* log = face("sgLogs");
@@ -640,4 +663,23 @@ TEST_F(MainWindow, ScreenReadersMeetNamedValuesAndActionsThatAnswerAtOnce) {
     EXPECT_TRUE(child("sgLogs")->isVisible());
     QApplication::processEvents();
     EXPECT_FALSE(child("sgLogs")->isVisible()); // pressed as by the mouse
+
+    // Behind a modal box an action does nothing, as a click there would not reach the control;
+    // it is checked again as it runs, as the box may open between the reader's call and then.
+    QDialog box(window.get());
+    box.setModal(true);
+    box.show();
+    press("sb5");
+    press("tbCloseMain");
+    QApplication::processEvents();
+    box.hide();
+    press("sb6");
+    box.show();
+    QApplication::processEvents();
+    EXPECT_EQ(window->gameState().entry(), "");
+    EXPECT_TRUE(dialogs.shown.isEmpty()); // no exit question over the box
+    box.hide();
+    press("sb7");
+    QApplication::processEvents();
+    EXPECT_EQ(window->gameState().entry(), "7");
 }

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -302,6 +303,14 @@ TEST_F(Settings, OptionGroupsAreRadioGroupsToTheKeyboardAndToReaders) {
     EXPECT_EQ(group("rgDigit")->itemIndex(), 2);
     EXPECT_EQ(checked("rgDigit"), 1);
     EXPECT_EQ(dialogs.shown.size(), 2);
+    // Behind a modal box an enabled group does nothing either, as a click could not reach it.
+    QDialog box(window.get());
+    box.setModal(true);
+    box.show();
+    const int music = group("rgMusic")->itemIndex();
+    toggle(items("rgMusic").at(1 - music));
+    EXPECT_EQ(group("rgMusic")->itemIndex(), music);
+    box.hide();
 
     QWidget* log = window->findChild<QWidget*>(QStringLiteral("sgLogs"));
     log->setFocus();

@@ -61,6 +61,24 @@ TEST(MediaPlayer, PlayLetsAClipGoOnAndStartsAFinishedOneAgain) {
     EXPECT_EQ(player.mode(), Mode::NotReady);
 }
 
+// Where no sound device opens, the output falls back to SDL's silent driver by a hint: the
+// environment, which other threads read as they paint and programs started later inherit, is
+// left as it was.
+TEST(MediaPlayer, WithoutASoundDeviceItPlaysSilentlyAndLeavesTheEnvironmentAlone) {
+    const QByteArray before = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    {
+        TMediaPlayer player;
+        player.Open(QStringLiteral("win.wav"));
+        platform::startAudio();
+        player.Play();
+        EXPECT_EQ(player.mode(), Mode::Playing);
+        EXPECT_TRUE(player.lastError().isEmpty()) << player.lastError().toStdString();
+    }
+    EXPECT_EQ(qgetenv("SDL_AUDIODRIVER"), "no-such-driver");
+    qputenv("SDL_AUDIODRIVER", before);
+}
+
 TEST(MediaPlayer, AFileThatCannotBeOpenedSaysWhy) {
     QTemporaryDir dir;
     const QString notAudio = dir.filePath(QStringLiteral("notes.wav"));

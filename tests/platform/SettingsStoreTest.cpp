@@ -136,10 +136,21 @@ TEST(SettingsStore, LocksLeftByAKilledSaveAreClearedBeforeTheNextOne) {
     EXPECT_FALSE(QFile::exists(empty));
 }
 
-TEST(SettingsStore, ADamagedFileIsReportedAndKeptAsideOnTheFirstWrite) {
+// Damaged: bytes that are not text, and text holding a serialised value whose stated size
+// (here 4 GB) Qt's reader would try to allocate.
+class DamagedFile : public ::testing::TestWithParam<QByteArray> {};
+INSTANTIATE_TEST_SUITE_P(SettingsStore, DamagedFile,
+                         ::testing::Values(QByteArray(), QByteArray("[General]\nLeft=4\nTop="
+                                                                    "@Variant(\\0\\0\\0\\n"
+                                                                    "\\xff\\xff\\xff\\xf0)\n")),
+                         [](const auto& info) {
+                             return info.index == 0 ? "NotText" : "SerialisedValue";
+                         });
+
+TEST_P(DamagedFile, IsReportedAndKeptAsideOnTheFirstWrite) {
     ScratchConfig config;
-    QByteArray garbage;
-    for (int i = 0; i < 256; ++i)
+    QByteArray garbage = GetParam();
+    for (int i = 0; garbage.isEmpty() && i < 256; ++i)
         garbage.append(static_cast<char>((i * 73 + 11) % 256));
     writeFile(config.file(), garbage);
     auto store = openGameKey();
