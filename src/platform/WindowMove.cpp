@@ -70,16 +70,17 @@ void WindowMover::begin(QPoint globalPress) {
 // From where the pointer starts the drag, the window system's loop moves the window on with
 // the pointer; where the system declines, the window follows the pointer itself the same way.
 void WindowMover::startDrag(QPoint global) {
-#ifdef Q_OS_WIN
-    // Windows' loop starts from wherever the pointer is by the time it runs: the window first
-    // catches up with the pointer's way since this move, so a late start loses none of it.
-    window_->move(window_->pos() + QCursor::pos() - global);
-#endif
     QWindow* handle = window_->windowHandle();
-    if (handle && handle->startSystemMove())
+    if (handle && handle->startSystemMove()) {
+#ifdef Q_OS_WIN
+        // Windows' loop, asked for now, starts from wherever the pointer is by the time it runs:
+        // the window first catches up with the pointer's way since this move.
+        window_->move(window_->pos() + QCursor::pos() - global);
+#endif
         tracker_.systemMoveStarted();
-    else
+    } else {
         tracker_.ownMoveStarted(toMovePoint(window_->pos()), toMovePoint(global));
+    }
 }
 
 // Every object's events pass here once (an application filter): the pressed control gets the

@@ -126,7 +126,9 @@ EOF
 # Whether the game has answered the guess $1 typed last: a win box, or ssLeft down by one.
 answered() {
   xdotool search --onlyvisible --name '^You Win !!$' >/dev/null 2>&1 && return 0
-  [ "$(read_left)" = "$((left - 1))" ] && left=$((left - 1))
+  local now
+  now=$(read_left) # two digits, "09" below ten
+  [[ $now =~ ^[0-9]+$ ]] && [ $((10#$now)) -eq $((10#$left - 1)) ] && left=$now
 }
 # Plays on to a win: each guess is one that agrees with every answer so far.
 win_a_game() {
