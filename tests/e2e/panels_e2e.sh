@@ -47,7 +47,8 @@ before=$(shown_windows)
 point 60 12
 xdotool mousedown 3
 menu=""
-wait_until 10 menu_open "$before" || fail "a right press on the title opened no menu"
+wait_until 10 menu_open "$before" ||
+  fail "after a tap and a move, a right press on the title opened no menu (is the window system moving the window?)"
 xdotool mouseup 3
 xdotool key Escape
 wait_until 10 menu_closed || fail "Escape left the menu open"
