@@ -63,7 +63,7 @@ TEST(Generator, SeedIsMillisecondsSinceMidnightUtc) {
 TEST(Scoring, CountsSharedDigitsOnceAndPlacesExactly) {
     EXPECT_EQ(ScoreGuess("1111", "1123"), (Score{2, 2}));
     EXPECT_EQ(ScoreGuess("4321", "1234"), (Score{4, 0}));
-    EXPECT_EQ(ScoreGuess("3300", "1203"), (Score{2, 1}));
+    EXPECT_EQ(ScoreGuess("3300", "1203"), (Score{2, 1})); // the help page's worked example
     EXPECT_EQ(ScoreGuess("5123", "5555"), (Score{1, 1}));
     EXPECT_EQ(ScoreGuess("0712", "7012"), (Score{4, 2})); // a leading 0 is a digit like any
     EXPECT_EQ(ScoreGuess("5678", "1234"), (Score{0, 0}));
