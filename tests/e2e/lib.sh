@@ -63,8 +63,10 @@ start_game() {
   export XDG_CONFIG_HOME="$work/config"
   (cd "$RUNTIME" && exec "${GAME[@]}") 2>>"$work/stderr" &
   pid=$!
-  timeout "${GAME_START_SECONDS:-20}" xdotool search --sync --onlyvisible --name '^Brainlock Game$' >/dev/null ||
-    fail "the main window did not appear"
+  # Polled rather than xdotool's --sync, which gives up when a window it looks at goes away
+  # meanwhile (Wine makes and drops windows as a program starts).
+  game_shown() { [ -n "$(game_windows)" ]; }
+  wait_until "${GAME_START_SECONDS:-20}" game_shown || fail "the main window did not appear"
   local w
   wid=""
   for w in $(game_windows); do # a message box may share the caption: the main one is 304 high
