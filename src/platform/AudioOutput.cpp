@@ -45,6 +45,24 @@ bool outputIsNotHeard() {
     return driver && (std::strcmp(driver, "disk") == 0 || std::strcmp(driver, "dummy") == 0);
 }
 
+// Holding an idle device's lock parks the thread that feeds it. That is safe only where the
+// driver is known to take it well:
+// - PipeWire's back end (and Core Audio's) feed a device from the sound library's own thread,
+//   and SDL 2 frees a device's lock before it stops that thread: a thread parked on the lock
+//   waits on freed memory for ever, and the process never ends.
+// - ALSA's device, starved while held, underruns; through a sound server's ALSA plugin the
+//   next write then blocks for seconds, and so does the exit.
+// Elsewhere a paused device's thread goes on writing its silence: a little work, never a hang.
+bool mayHoldIdleDevices() {
+    static constexpr const char* kDriversThatTakeAHold[] = {"pulseaudio", "wasapi", "directsound",
+                                                            "winmm",      "disk",   "dummy"};
+    const char* driver = sdl().SDL_GetCurrentAudioDriver();
+    if (!driver) return false;
+    for (const char* known : kDriversThatTakeAHold)
+        if (std::strcmp(driver, known) == 0) return true;
+    return false;
+}
+
 // The mixer does not say which device it opened; it is the one device of this process that
 // runs (device ids start at 2; 1 is the legacy interface's).
 SDL_AudioDeviceID findMixerDevice() {
@@ -127,6 +145,7 @@ void AudioOutput::open() {
     sdl().Mix_HookMusicFinished([] { postSleepIfIdle(); });
     music_.id = findMixerDevice();
     openEffectsDevice();
+    mayHold_ = mayHoldIdleDevices();
     open_.store(true, std::memory_order_release); // the devices are known to other threads
     sleepIfIdle(false);                           // on the worker
 }
@@ -255,7 +274,7 @@ void AudioOutput::wake(Device& device) {
 void AudioOutput::sleep(Device& device, bool mayHold) {
     if (device.id == 0) return;
     sdl().SDL_PauseAudioDevice(device.id, 1);
-    if (mayHold && !device.held && lastTaskDone_()) {
+    if (mayHold && mayHold_ && !device.held && lastTaskDone_()) {
         sdl().SDL_LockAudioDevice(device.id);
         device.held = true;
     }

@@ -4,8 +4,9 @@
 // having to wake that often. (Where the output is a file or nowhere, SDL's disk and dummy
 // drivers, the effects are mixed into the music's device instead: a file takes one writer.)
 //
-// A device with nothing to sound is paused, and its thread is held at the device's lock by the
-// user-interface thread, so an idle game does not wake for audio at all.
+// A device with nothing to sound is paused, and where SDL feeds it from a thread of its own,
+// that thread is held at the device's lock by the user-interface thread, so an idle game does
+// not wake for audio at all.
 //
 // The slow work (loading the libraries, opening the devices, loading files into the mixer)
 // runs on worker threads one task after another, in the order asked, once start() says the
@@ -103,7 +104,8 @@ private:
     std::atomic<bool> open_{false};
     Device music_;
     Device effects_;
-    bool shared_ = true; // the effects are mixed into the music's device
+    bool shared_ = true;   // the effects are mixed into the music's device
+    bool mayHold_ = false; // idle devices may be held (the driver feeds them from SDL's thread)
     bool librariesLoaded_ = false;
     ClipMixer clips_; // under the effects device's lock
 };

@@ -232,9 +232,13 @@ wait_for_place() {
   wait_until 10 place_is "$1"
 }
 # Waits for the game to end and puts its exit code in `status`. $1: what it should end after.
+# A watchdog: a game that outlives the end by END_SECONDS (10) fails the test and is killed.
 wait_for_end() {
   status=0
-  timeout 10 tail --pid="$pid" -f /dev/null || fail "the game did not end after $1"
+  timeout "${END_SECONDS:-10}" tail --pid="$pid" -f /dev/null || {
+    kill -9 "$pid" 2>/dev/null || true
+    fail "the game did not end within ${END_SECONDS:-10} s after $1"
+  }
   wait "$pid" || status=$?
   pid=""
 }

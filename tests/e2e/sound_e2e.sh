@@ -4,7 +4,8 @@
 # code 1; with every file present and no sound device it plays on silently; through a sound
 # server (a PulseAudio null sink of its own, its monitor recorded) a keypad click is heard, on
 # a stream of the effects' own beside the music's, and an idle game sends the server nothing
-# (the server holds none of its sound, and the sink is silent).
+# (the server holds none of its sound, and the sink is silent); through SDL's own PipeWire back
+# end, on a PipeWire of its own, the click is heard and "X" and Yes end the game at once.
 # Usage: sound_e2e.sh RUNTIME_DIR    (needs DISPLAY; exits 77 to skip without one)
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
@@ -76,8 +77,31 @@ idle=$(level "$work/idle.raw")
 awk -v p="$idle" 'BEGIN { exit !(p == 0) }' || fail "the idle game sounded (peak $idle)"
 recording "$work/click.raw"
 click 60 203 # "1"
-heard() { peak=$(level "$work/click.raw"); awk -v p="$peak" 'BEGIN { exit !(p > 0.1) }'; }
-wait_until 10 heard || fail "the click was not heard (peak $peak)"
+heard() { peak=$(level "$1"); awk -v p="$peak" 'BEGIN { exit !(p > 0.1) }'; }
+wait_until 10 heard "$work/click.raw" || fail "the click was not heard (peak $peak)"
 kill "$recorder"
 echo "through PulseAudio: idle, nothing sent and silence; the click heard at peak $peak"
 exit_game
+
+# Through PipeWire, by SDL's own back end, whose devices are fed from PipeWire's threads: the
+# game plays and ends promptly, its devices closed behind it.
+. "$(dirname "$0")/../../scripts/pipewire-lib"
+start_pipewire "$work/pipewire" e2e || fail "no PipeWire server"
+helpers+=("${PIPEWIRE_PIDS[@]}")
+export SDL_AUDIODRIVER=pipewire
+start_game
+game_streams() { pw-cli ls Node | grep -c 'media.class = "Stream/Output/Audio"'; }
+wait_until 20 eval '[ "$(game_streams)" -eq 2 ]' ||
+  fail "$(game_streams) streams on PipeWire, not the music's and the effects'"
+pw-record -P '{ stream.capture.sink=true }' --target e2e --rate 44100 --channels 1 \
+  --format s16 - >"$work/pw-click.raw" 2>/dev/null &
+helpers+=($!)
+wait_until 10 eval "pw-cli ls Node | grep -q 'media.class = \"Stream/Input/Audio\"'" ||
+  fail "pw-record did not start"
+click 60 203 # "1"
+wait_until 10 heard "$work/pw-click.raw" || fail "the click was not heard through PipeWire (peak $peak)"
+# Then idle, the click over (its last 0.3 s silent), so that the exit finds the devices paused.
+quiet() { [ "$(tail -c 26460 "$work/pw-click.raw" | level /dev/stdin)" = 0.000000 ]; }
+wait_until 10 quiet || fail "the click did not end"
+echo "through PipeWire: the click heard at peak $peak, then silence"
+END_SECONDS=5 exit_game
