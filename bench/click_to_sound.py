@@ -11,9 +11,14 @@ reads are time-stamped, so every recorded sample has a time on the same clock as
 found by matching the start of click.wav against the recording after the trigger, which also
 finds it under the music.
 
+With PIPEWIRE_SINK set, the same click-to-sound figures through the PipeWire whose null sink it
+names (started by the caller, scripts/pipewire-lib): the game by SDL's own PipeWire back end,
+beside PipeWire's own player (pw-play), recorded by pw-record; the idle rows are PulseAudio's.
+
 Usage: click_to_sound.py RUNTIME_DIR [TRIALS]   (IDLE_SECONDS sets the idle spans, 30; the
   music's is 60 at least; TUNE_WAV names a file to keep the tune's recording in)
-  (DISPLAY set; pulseaudio, pulseaudio-utils and xdotool installed). Prints table rows.
+  (DISPLAY set; pulseaudio, pulseaudio-utils and xdotool installed, or pipewire and
+  wireplumber). Prints table rows.
 """
 import array
 import os
@@ -33,18 +38,39 @@ SEARCH = 0.4  # seconds after a trigger searched for the click
 
 
 def row(what, figure, target, method):
-    print("%-40s %12s  %-9s %s" % (what, figure, target, method))
+    print("%-44s %12s  %-9s %s" % (what, figure, target, method))
+
+
+class PulseAudio:
+    name = "PulseAudio"
+    driver = "pulseaudio"
+    player = "paplay"
+
+    @staticmethod
+    def recorder(sink):
+        return ["parec", "--device=%s.monitor" % sink, "--format=s16le", "--rate=%d" % RATE,
+                "--channels=1", "--latency-msec=5", "--raw"]
+
+
+class PipeWire:
+    name = "PipeWire"
+    driver = "pipewire"
+    player = "pw-play"
+
+    @staticmethod
+    def recorder(sink):
+        return ["pw-record", "-P", "{ stream.capture.sink=true }", "--target", sink,
+                "--rate=%d" % RATE, "--channels=1", "--format=s16", "--latency=5ms", "-"]
 
 
 class Recorder:
-    """parec on the null sink's monitor; keeps the samples and when each read arrived."""
+    """The null sink's monitor recorded; keeps the samples and when each read arrived."""
 
-    def __init__(self, env):
+    def __init__(self, server, sink, env):
         self.samples = array.array("h")
         self.arrivals = []  # (monotonic time, samples received so far)
-        self.process = subprocess.Popen(
-            ["parec", "--device=bench.monitor", "--format=s16le", "--rate=%d" % RATE,
-             "--channels=1", "--latency-msec=5", "--raw"], stdout=subprocess.PIPE, env=env)
+        self.process = subprocess.Popen(server.recorder(sink), stdout=subprocess.PIPE, env=env,
+                                        stderr=subprocess.DEVNULL)
         self.thread = threading.Thread(target=self.read, daemon=True)
         self.thread.start()
 
@@ -135,13 +161,13 @@ def measure(recorder, trigger_fn, template, trials):
     return delays
 
 
-def start_game(runtime, env, music):
+def start_game(runtime, env, music, server):
     config = tempfile.mkdtemp()
     os.makedirs(os.path.join(config, "Norvane"))
     with open(os.path.join(config, "Norvane", "Brainlock.conf"), "w") as conf:
         conf.write("[General]\nLeft=300\nTop=132\nDigit=4\nDuplicate=0\nMusic=%d\nSound=1\n"
                    "Logs=1\nOption=0\n" % music)
-    game_env = dict(env, XDG_CONFIG_HOME=config, SDL_AUDIODRIVER="pulseaudio", QT_QPA_PLATFORM="xcb")
+    game_env = dict(env, XDG_CONFIG_HOME=config, SDL_AUDIODRIVER=server.driver, QT_QPA_PLATFORM="xcb")
     game = subprocess.Popen(["./brainlock"], cwd=runtime, env=game_env,
                             stderr=subprocess.DEVNULL)
     window = subprocess.run(["timeout", "20", "xdotool", "search", "--sync", "--onlyvisible",
@@ -197,10 +223,62 @@ def click():
     return (before + time.monotonic()) / 2
 
 
+def click_to_sound(server, sink, env, runtime, trials, idle_seconds):
+    """The click-to-sound delays of the server's own player and of the game (music off, on),
+    the idle processor time of the game and the recording of its tune (idle_seconds > 0)."""
+    recorder = Recorder(server, sink, env)
+    time.sleep(0.5)
+    template = click_template(runtime)
+    clip = os.path.join(runtime, "click.wav")
+
+    def play():
+        start = time.monotonic()
+        subprocess.Popen([server.player, clip], env=env)
+        return start
+
+    results = {"player": measure(recorder, play, template, trials)}
+    idle, tune, stopped = {}, None, None
+    for music in (0, 1):
+        game, config = start_game(runtime, env, music, server)
+        if idle_seconds:
+            first = len(recorder.samples)
+            idle[music] = idle_percent(game, max(idle_seconds, 60) if music else idle_seconds)
+            if music:
+                tune = recorder.samples[first:len(recorder.samples)]
+                stopped = stopped_on_purpose(recorder, game)
+                keep(tune, os.environ.get("TUNE_WAV"))
+        results[music] = measure(recorder, click, template, trials)
+        game.terminate()
+        game.wait()
+        shutil.rmtree(config)
+    recorder.stop()
+    return results, idle, tune, stopped
+
+
+def click_rows(server, results, trials):
+    method = "median of %d, %s null sink recorded" % (trials, server.name)
+    floor = statistics.median(results["player"]) if results["player"] else float("nan")
+    row("click to sound, %s, %s (its own)" % (server.name, server.player), "%.1f ms" % floor,
+        "", method)
+    for music, name in ((0, "music off"), (1, "music on")):
+        got = results[music]
+        what = "click to sound, %s, game, %s" % (server.name, name)
+        if not got:
+            row(what, "no click", "", method)
+            continue
+        row(what, "%.1f ms" % statistics.median(got), "<= %.0f ms" % (floor + 20),
+            method + " (%d of %d found, %.1f to %.1f ms)" % (len(got), trials, min(got), max(got)))
+
+
 def main():
     runtime = os.path.abspath(sys.argv[1])
     trials = int(sys.argv[2]) if len(sys.argv) > 2 else 20
     idle_seconds = int(os.environ.get("IDLE_SECONDS", "30"))
+    if "PIPEWIRE_SINK" in os.environ:  # a PipeWire of the caller's
+        results, _, _, _ = click_to_sound(PipeWire, os.environ["PIPEWIRE_SINK"], os.environ,
+                                          runtime, trials, 0)
+        click_rows(PipeWire, results, trials)
+        return
     server = tempfile.mkdtemp()
     env = dict(os.environ, PULSE_RUNTIME_PATH=server, PULSE_STATE_PATH=server,
                PULSE_SERVER="unix:%s/native" % server)
@@ -215,47 +293,14 @@ def main():
                 break
             time.sleep(0.1)
         subprocess.run(["pactl", "set-default-sink", "bench"], env=env, check=True)
-        recorder = Recorder(env)
-        time.sleep(0.5)
-        template = click_template(runtime)
-        clip = os.path.join(runtime, "click.wav")
-
-        def paplay():
-            start = time.monotonic()
-            subprocess.Popen(["paplay", clip], env=env)
-            return start
-
-        results = {"paplay": measure(recorder, paplay, template, trials)}
-        idle = {}
-        for music in (0, 1):
-            game, config = start_game(runtime, env, music)
-            first = len(recorder.samples)
-            idle[music] = idle_percent(game, max(idle_seconds, 60) if music else idle_seconds)
-            if music:
-                tune = recorder.samples[first:len(recorder.samples)]
-                stopped = stopped_on_purpose(recorder, game)
-                keep(tune, os.environ.get("TUNE_WAV"))
-            results[music] = measure(recorder, click, template, trials)
-            game.terminate()
-            game.wait()
-            shutil.rmtree(config)
-        recorder.stop()
+        results, idle, tune, stopped = click_to_sound(PulseAudio, "bench", env, runtime, trials,
+                                                      idle_seconds)
     finally:
         pulse.terminate()
         pulse.wait()
         shutil.rmtree(server, ignore_errors=True)
 
-    method = "median of %d, PulseAudio null sink recorded" % trials
-    floor = statistics.median(results["paplay"]) if results["paplay"] else float("nan")
-    row("click to sound, paplay (the server's own)", "%.1f ms" % floor, "", method)
-    for music, name in ((0, "music off"), (1, "music on")):
-        got = results[music]
-        if not got:
-            row("click to sound, game, " + name, "no click", "", method)
-            continue
-        row("click to sound, game, " + name, "%.1f ms" % statistics.median(got),
-            "<= %.0f ms" % (floor + 20), method + " (%d of %d found, %.1f to %.1f ms)"
-            % (len(got), trials, min(got), max(got)))
+    click_rows(PulseAudio, results, trials)
     for music, name, target in ((0, "music off", "< 0.05 %"), (1, "music on", "< 1.5 %")):
         row("idle processor on PulseAudio, " + name, "%.3f %%" % idle[music], target,
             "all threads' run time (schedstat) over %d s untouched"
