@@ -36,6 +36,7 @@ void postApplicationError(const QString& message) {
 #include "platform/Accessibility.h"
 #include "platform/Cursors.h"
 #include "platform/Fonts.h"
+#include "platform/WaylandDialogs.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -61,6 +62,7 @@ void initApplication(QApplication& app, const QString& title) {
     installAccessibility();
     app.setFont(uiFont());
     registerCursors(); // before any window is built
+    markDialogsModalOnWayland(app);
 }
 
 } // namespace platform

@@ -85,6 +85,21 @@ pixel() {
 # The skin's brown, three pixels right of and two below the window's corner, is on screen.
 skin_brown="128,63,0"
 painted() { [ "$(pixel 3 2)" = "$skin_brown" ]; }
+# Where a compositor placed the window, on the output nested in the X window `output` whose
+# corner is at OUT_X,OUT_Y: found on screen by its skin, whose brown starts three pixels right
+# of and two below the window's corner. The window is whole on the output when the brown is as
+# wide as the skin of the game panel and the log (322 pixels) and its corner shows the brown.
+# Sets X, Y.
+find_on_output() {
+  local box brown
+  import -window "$output" "$work/output.png"
+  box=$(convert "$work/output.png" -fill black +opaque "rgb($skin_brown)" -trim -format '%X %Y %w' info: 2>/dev/null) || return 1
+  read -r X Y brown <<<"${box//+/}"
+  [ "${brown:-0}" -ge 322 ] || return 1
+  X=$((OUT_X + X - 3))
+  Y=$((OUT_Y + Y - 2))
+  painted
+}
 # Waits for a message box of the game's besides the main window, closes it with Enter and
 # prints the last error the game logged on standard error (it logs what its boxes say).
 message_box_text() {

@@ -46,21 +46,7 @@ printf '[General]\nLeft=123\nTop=77\nDigit=4\nDuplicate=0\nMusic=0\nSound=1\nLog
   ASAN_OPTIONS="${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=0" ./brainlock) 2>>"$work/stderr" &
 pid=$!
 
-# The compositor places the window: find it on screen by its skin, whose brown starts three
-# pixels right of and two below the window's corner. The window is whole on the output when
-# the brown is as wide as the skin of the game panel and the log (322 pixels) and its corner
-# shows the brown; weston may place it anywhere on the output.
-find_window() {
-  local box brown
-  import -window "$output" "$work/output.png"
-  box=$(convert "$work/output.png" -fill black +opaque "rgb($skin_brown)" -trim -format '%X %Y %w' info: 2>/dev/null) || return 1
-  read -r X Y brown <<<"${box//+/}"
-  [ "${brown:-0}" -ge 322 ] || return 1
-  X=$((OUT_X + X - 3))
-  Y=$((OUT_Y + Y - 2))
-  painted
-}
-wait_until 20 find_window || fail "the game's window did not appear whole on the Wayland session"
+wait_until 20 find_on_output || fail "the game's window did not appear whole on the Wayland session"
 kill -0 "$pid" 2>/dev/null || fail "the game ended"
 echo "the game runs as a Wayland client, placed by the compositor at $X,$Y"
 
@@ -77,7 +63,7 @@ dx=60 dy=50
 [ $((X - OUT_X + 164)) -lt $((OUT_WIDTH / 2)) ] || dx=-60
 [ $((Y - OUT_Y + 152)) -lt $((OUT_HEIGHT / 2)) ] || dy=-50
 drag_title "$dx" "$dy"
-moved_by_drag() { find_window && [ "$X,$Y" = "$((${from%,*} + dx + 12)),$((${from#*,} + dy))" ]; }
+moved_by_drag() { find_on_output && [ "$X,$Y" = "$((${from%,*} + dx + 12)),$((${from#*,} + dy))" ]; }
 wait_until 10 moved_by_drag || fail "dragged by $((dx + 12)),$dy from $from, the window is at $X,$Y"
 echo "dragging the title by $((dx + 12)),$dy from the press moved the window from $from to $X,$Y"
 

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# The game under a desktop's own compositor, GNOME's (mutter) or KDE's (kwin_wayland), nested
+# in a window of the X server in DISPLAY, whose pointer and keys reach it; the game through the
+# compositor's XWayland, or as a native Wayland client. As a player meets it there: the stored
+# place honoured where a program can place its window (XWayland), a wrong guess scored (read
+# from a screenshot), the exit question centred (on the screen on XWayland, over the game
+# natively) and above the game, a drag by the title stored where the place can be known and
+# the stored place kept where it cannot, and "X" and Yes ending it with code 0.
+# Usage: desktop_e2e.sh mutter|kwin xwayland|native RUNTIME_DIR READ_SEVEN
+#   (needs DISPLAY, 1400x1100 or larger; mutter or kwin-wayland, xwayland, dbus, qt6-wayland)
+set -euo pipefail
+compositor=$1
+mode=$2
+RUNTIME=$3
+reader=$4
+. "$(dirname "$0")/lib.sh"
+
+# A runtime folder and a session bus of the desktop's own.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null 2>&1 &
+helpers+=($!)
+wait_until 10 test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
+
+# The pointer waits outside the nested output, so that it enters it with the first move.
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+xdotool mousemove $((screen_width - 1)) $((screen_height - 1))
+case $compositor in
+  mutter)
+    MUTTER_DEBUG_DUMMY_MODE_SPECS=1280x1024 mutter --nested --wayland --wayland-display=brainlock \
+      >"$work/compositor.log" 2>&1 &
+    ;;
+  kwin)
+    # Debian's kwin_wayland carries a file capability that a container may refuse to grant; a
+    # copy of the program carries none.
+    cp /usr/bin/kwin_wayland "$work/kwin_wayland"
+    "$work/kwin_wayland" --x11-display "$DISPLAY" --width 1280 --height 1024 --xwayland \
+      --socket brainlock --no-lockscreen --no-global-shortcuts --no-kactivities \
+      >"$work/compositor.log" 2>&1 &
+    ;;
+  *) echo "unknown compositor $compositor"; exit 2 ;;
+esac
+compositor_pid=$!
+helpers+=($compositor_pid)
+# The nested output is the compositor's 1280x1024 window on DISPLAY.
+output_shown() { output=$(xwininfo -root -children | awk '/ 1280x1024\+/ { print $1; exit }'); [ -n "$output" ]; }
+wait_until 30 output_shown || fail "$compositor showed no output: $(tail -n 5 "$work/compositor.log")"
+eval "$(xdotool getwindowgeometry --shell "$output" | sed 's/^/OUT_/')"
+# Its XWayland, on the first free display (mutter's with an authority file of its own).
+xwayland_up() {
+  local line
+  line=$(pgrep -a -P "$compositor_pid" -x Xwayland) || return 1
+  xdisplay=$(grep -o ' :[0-9]*' <<<"$line" | tr -d ' ')
+  xauthority=$(sed -n 's/.* -auth \([^ ]*\).*/\1/p' <<<"$line")
+  DISPLAY=$xdisplay XAUTHORITY=$xauthority xdpyinfo >/dev/null 2>&1
+}
+wait_until 30 xwayland_up || fail "$compositor started no XWayland"
+on_xwayland() { DISPLAY=$xdisplay XAUTHORITY=$xauthority "$@"; }
+echo "$compositor: output at $OUT_X,$OUT_Y, XWayland on $xdisplay"
+
+export XDG_CONFIG_HOME="$work/config"
+conf="$XDG_CONFIG_HOME/Norvane/Brainlock.conf"
+mkdir -p "$(dirname "$conf")"
+printf '[General]\nLeft=200\nTop=150\nDigit=4\nDuplicate=0\nMusic=0\nSound=0\nLogs=1\nOption=0\n' >"$conf"
+if [ "$mode" = xwayland ]; then
+  game_env=(DISPLAY="$xdisplay" XAUTHORITY="$xauthority" QT_QPA_PLATFORM=xcb)
+else
+  game_env=(-u DISPLAY WAYLAND_DISPLAY=brainlock QT_QPA_PLATFORM=wayland)
+fi
+(cd "$RUNTIME" && exec env "${game_env[@]}" SDL_AUDIODRIVER=dummy ./brainlock) 2>>"$work/stderr" &
+pid=$!
+wait_until 20 find_on_output || fail "the game's window did not appear whole on the output"
+place="$((X - OUT_X)),$((Y - OUT_Y))"
+if [ "$mode" = xwayland ]; then
+  [ "$place" = 200,150 ] || fail "the window opened at $place, not at the stored 200,150"
+  echo "the window opened at its stored place 200,150"
+else
+  echo "the compositor placed the window at $place"
+fi
+
+left=$(guesses_left 11)
+[ "$left" = 11 ] || fail "ssLeft shows $left at the start, expected 11"
+play_a_wrong_guess
+echo "a wrong guess took ssLeft from 11 to 10"
+
+# A drag by the title, towards the output's middle. The compositor's move loop moves the window
+# by the pointer's way from the press or from where the drag started: either is a move.
+from="$X,$Y"
+dx=60 dy=50
+[ $((X - OUT_X + 164)) -lt 640 ] || dx=-60
+[ $((Y - OUT_Y + 152)) -lt 512 ] || dy=-50
+drag_title "$dx" "$dy"
+moved_by_drag() {
+  find_on_output && { [ "$X,$Y" = "$((${from%,*} + dx)),$((${from#*,} + dy))" ] ||
+    [ "$X,$Y" = "$((${from%,*} + dx + 12)),$((${from#*,} + dy))" ]; }
+}
+wait_until 10 moved_by_drag || fail "dragged by $dx,$dy from $from, the window is at $X,$Y"
+place="$((X - OUT_X)),$((Y - OUT_Y))"
+echo "the drag moved the window to $place"
+
+# "X": the exit question, found by its face (the dialogs' grey) on the output.
+dialog_grey="239,239,239"
+point 171 9
+import -window "$output" "$work/before-exit.png"
+xdotool click 1
+question_box() { # the bounding box of the grey where the screen changed
+  import -window "$output" "$work/question.png"
+  convert "$work/before-exit.png" "$work/question.png" -compose difference -composite \
+    -colorspace gray -threshold 0 "$work/changed.png"
+  box=$(convert "$work/question.png" -fill black +opaque "rgb($dialog_grey)" \
+    -fill white -opaque "rgb($dialog_grey)" "$work/changed.png" -compose multiply -composite \
+    -trim -format '%X %Y %w %h' info: 2>/dev/null) || return 1
+  read -r qx qy qw qh <<<"${box//+/}"
+  [ "${qw:-0}" -ge 200 ] && [ "${qh:-0}" -ge 60 ]
+}
+wait_until 10 question_box || fail "\"X\" showed no exit question"
+centre="$((qx + qw / 2)),$((qy + qh / 2))"
+if [ "$mode" = xwayland ]; then
+  question=$(on_xwayland xdotool search --onlyvisible --name '^Confirm$' | head -n 1)
+  wid=$(on_xwayland xdotool search --onlyvisible --pid "$pid" --name '^Brainlock Game$' | head -n 1)
+  wm_pid=$compositor_pid on_xwayland check_dialog "$question" "the exit question" centred
+else
+  # Over the game: centred across it, and down its middle third (compositors centre a dialog
+  # on its parent, GNOME's a little high), where only a dialog above the game shows its face.
+  game_centre="$((X - OUT_X + 164)),$((Y - OUT_Y + 152))"
+  off_x=$((${centre%,*} - ${game_centre%,*})) off_y=$((${centre#*,} - ${game_centre#*,}))
+  ((off_x * off_x <= 9 && off_y * off_y <= 50 * 50)) ||
+    fail "the exit question's face ${qw}x$qh is centred at $centre, not over the game's centre $game_centre"
+  echo "the exit question is above the game, centred on it (its face at $centre)"
+fi
+
+xdotool key alt+y
+wait_for_end "Yes"
+[ "$status" -eq 0 ] || fail "the game ended with code $status"
+stored="$(sed -n 's/^Left=//p' "$conf"),$(sed -n 's/^Top=//p' "$conf")"
+if [ "$mode" = xwayland ]; then
+  [ "$stored" = "$place" ] || fail "the settings hold the place $stored, not the dragged $place"
+  echo "\"X\" and Yes: code 0, the dragged place $place stored"
+else
+  [ "$stored" = 200,150 ] || fail "the stored place became $stored; it was 200,150"
+  echo "\"X\" and Yes: code 0, the stored place 200,150 kept"
+fi
