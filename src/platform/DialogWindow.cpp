@@ -1,5 +1,7 @@
 #include "platform/DialogWindow.h"
 
+#include "platform/WindowSystem.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -51,6 +53,11 @@ protected:
 } // namespace
 
 Qt::WindowFlags dialogWindowFlags() {
+    // Where no place can be known (a native Wayland session) the game draws the title bar
+    // itself (DialogTitleBar): the ones Qt draws there offer minimize and maximize. (Qt draws
+    // a frame after all where a frameless window also asks for title bar buttons.)
+    if (!windowPlacesAreKnown())
+        return Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::FramelessWindowHint;
     return Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 }

@@ -43,6 +43,8 @@ int runBox(QMessageBox::Icon icon, const QString& caption, const QString& text, 
     if (auto* picture = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
         picture->setAccessibleName(iconName(icon));
     box.setWindowModality(Qt::ApplicationModal);
+    // which gave the box a parent anew, with a plain dialog's flags: ours again.
+    box.setWindowFlags(dialogWindowFlags());
     if (question) {
         QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);

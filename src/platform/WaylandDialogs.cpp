@@ -1,11 +1,15 @@
 #include "platform/WaylandDialogs.h"
 
+#include "platform/DialogTitleBar.h"
+#include "platform/WindowSystem.h"
+
+#include <QEvent>
 #include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
 
 #ifdef BRAINLOCK_WAYLAND_DIALOGS
-#include <QEvent>
 #include <QVariant>
-#include <QWindow>
 #include <cstring>
 #include <qpa/qplatformnativeinterface.h>
 #include <wayland-client.h>
@@ -79,55 +83,62 @@ wl_proxy* gtkShell(wl_display* display) {
     return shell;
 }
 
-// Marks the window modal once its toplevel exists and before its first frame is shown, which
-// is when the compositor places it: at its first expose.
+// Marks the window a modal dialog through gtk_shell1, once per surface: a window shown again
+// may come with a new one.
+void markModal(QWindow& window) {
+    static constexpr const char* kMarked = "brainlockModalSurface";
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    auto* display = static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
+    auto* surface = static_cast<wl_surface*>(native->nativeResourceForWindow("surface", &window));
+    const auto marked = reinterpret_cast<quintptr>(surface);
+    if (!surface || window.property(kMarked).value<quintptr>() == marked) return;
+    window.setProperty(kMarked, QVariant::fromValue(marked));
+    wl_proxy* shell = display ? gtkShell(display) : nullptr;
+    if (!shell) return;
+    wl_proxy* gtkSurface =
+        wl_proxy_marshal_constructor(shell, kGetGtkSurface, &gtkSurfaceInterface, nullptr, surface);
+    if (!gtkSurface) return;
+    wl_proxy_marshal(gtkSurface, kSetModal);
+    // The gtk_surface1 lives as long as the connection: version 1 has no request to let it go.
+}
+
+} // namespace
+#endif
+
+namespace {
+
+// Gives each frameless dialog its title bar as it is shown, and marks each dialog modal as it
+// first comes on screen: when its toplevel exists and before its first frame, which is when
+// the compositor places it.
 class DialogMarker : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
-        if (event->type() == QEvent::Expose) {
+        if (event->type() == QEvent::Show) {
+            auto* widget = qobject_cast<QWidget*>(object);
+            if (widget && widget->isWindow() && widget->windowType() == Qt::Dialog &&
+                widget->windowFlags().testFlag(Qt::FramelessWindowHint))
+                DialogTitleBar::attach(*widget);
+        }
+#ifdef BRAINLOCK_WAYLAND_DIALOGS
+        else if (event->type() == QEvent::Expose) {
             auto* window = qobject_cast<QWindow*>(object);
             if (window && window->isTopLevel() && window->transientParent() &&
                 window->type() == Qt::Dialog)
                 markModal(*window);
         }
+#endif
         return false;
-    }
-
-private:
-    // The surface marked last: a window shown again may come with a new one.
-    static constexpr const char* kMarked = "brainlockModalSurface";
-
-    static void markModal(QWindow& window) {
-        QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-        auto* display =
-            static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
-        auto* surface =
-            static_cast<wl_surface*>(native->nativeResourceForWindow("surface", &window));
-        const auto marked = reinterpret_cast<quintptr>(surface);
-        if (!surface || window.property(kMarked).value<quintptr>() == marked) return;
-        window.setProperty(kMarked, QVariant::fromValue(marked));
-        wl_proxy* shell = display ? gtkShell(display) : nullptr;
-        if (!shell) return;
-        wl_proxy* gtkSurface = wl_proxy_marshal_constructor(shell, kGetGtkSurface,
-                                                            &gtkSurfaceInterface, nullptr, surface);
-        if (!gtkSurface) return;
-        wl_proxy_marshal(gtkSurface, kSetModal);
-        // The gtk_surface1 lives as long as the connection: the dialog is marked for good, and
-        // version 1 has no request to let it go.
     }
 };
 
 } // namespace
-#endif
 
-void markDialogsModalOnWayland([[maybe_unused]] QGuiApplication& app) {
-#ifdef BRAINLOCK_WAYLAND_DIALOGS
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
+void markDialogsModalOnWayland(QGuiApplication& app) {
+    if (windowPlacesAreKnown()) return; // not a native Wayland session
     app.installEventFilter(new DialogMarker(&app));
-#endif
 }
 
 } // namespace platform

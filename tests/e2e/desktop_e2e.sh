@@ -128,6 +128,21 @@ else
   ((off_x * off_x <= 9 && off_y * off_y <= 50 * 50)) ||
     fail "the exit question's face ${qw}x$qh is centred at $centre, not over the game's centre $game_centre"
   echo "the exit question is above the game, centred on it (its face at $centre)"
+  # Its title bar is the game's own: a caption at the left, a close button at the right and
+  # nothing between (where Qt's own would show minimize and maximize).
+  between=$(convert "$work/question.png" -crop "40x14+$((qx + qw - 72))+$((qy - 20))" -format %k info:)
+  [ "$between" = 1 ] || fail "the exit question's title bar shows more than a close button"
+  # The close button answers No: the question goes, the game plays on.
+  import -window "$output" "$work/before-exit.png"
+  xdotool mousemove $((OUT_X + qx + qw - 14)) $((OUT_Y + qy - 13)) click 1
+  closed() { import -window "$output" "$work/closed.png"; [ "$(compare -metric AE "$work/before-exit.png" "$work/closed.png" null: 2>&1 || true)" -gt 2000 ]; }
+  wait_until 10 closed || fail "the title bar's close button left the exit question open"
+  kill -0 "$pid" 2>/dev/null || fail "closing the exit question ended the game"
+  echo "its title bar has a close button only, which answers No"
+  point 171 9
+  import -window "$output" "$work/before-exit.png"
+  xdotool click 1
+  wait_until 10 question_box || fail "\"X\" showed no exit question the second time"
 fi
 
 xdotool key alt+y

@@ -1,4 +1,5 @@
 #include "platform/Application.h"
+#include "platform/DialogTitleBar.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Help.h"
@@ -7,14 +8,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -142,4 +147,39 @@ TEST(Platform, HelpContextIsInheritedFromTheNearestAncestor) {
     EXPECT_EQ(platform::helpContextFor(leaf), 3);
     platform::setHelpContext(inner, 2);
     EXPECT_EQ(platform::helpContextFor(leaf), 2);
+}
+
+// The title bar the game draws on a Wayland dialog: it takes its room above the contents,
+// whichever way they are placed, once only, and its close button closes the dialog.
+TEST(Platform, DialogTitleBarMakesRoomAboveTheContentsAndCloses) {
+    constexpr int bar = platform::DialogTitleBar::kHeight;
+    QDialog laidOut;
+    auto* layout = new QVBoxLayout(&laidOut);
+    auto* text = new QLabel(QStringLiteral("Are you sure?"));
+    layout->addWidget(text);
+    laidOut.adjustSize();
+    laidOut.setFixedSize(laidOut.size());
+    const QSize before = laidOut.size();
+    const int textTop = text->y();
+    platform::DialogTitleBar::attach(laidOut);
+    platform::DialogTitleBar::attach(laidOut); // a second time changes nothing
+    laidOut.show();
+    layout->activate();
+    EXPECT_EQ(laidOut.size(), QSize(before.width(), before.height() + bar));
+    EXPECT_EQ(text->y(), textTop + bar);
+
+    QDialog placed;
+    auto* button = new QPushButton(QStringLiteral("OK"), &placed);
+    button->move(10, 40);
+    placed.setFixedSize(200, 100);
+    platform::DialogTitleBar::attach(placed);
+    EXPECT_EQ(button->pos(), QPoint(10, 40 + bar));
+    EXPECT_EQ(placed.size(), QSize(200, 100 + bar));
+
+    placed.show();
+    auto* titleBar = placed.findChild<platform::DialogTitleBar*>(QStringLiteral("dialogTitleBar"));
+    ASSERT_NE(titleBar, nullptr);
+    EXPECT_EQ(titleBar->geometry(), QRect(0, 0, 200, bar));
+    titleBar->closeButton()->click();
+    EXPECT_FALSE(placed.isVisible());
 }
