@@ -6,7 +6,8 @@
 # from a screenshot), the exit question centred (on the screen on XWayland, over the game
 # natively) and above the game, a drag by the title stored where the place can be known and
 # the stored place kept where it cannot, and "X" and Yes ending it with code 0.
-# Usage: desktop_e2e.sh mutter|kwin xwayland|native RUNTIME_DIR READ_SEVEN
+# Usage: desktop_e2e.sh mutter|kwin xwayland|native RUNTIME_DIR READ_SEVEN   (SHOTS: a folder
+#   to keep the screen with the exit question in)
 #   (needs DISPLAY, 1400x1100 or larger; mutter or kwin-wayland, xwayland, dbus, qt6-wayland)
 set -euo pipefail
 compositor=$1
@@ -115,6 +116,8 @@ question_box() { # the bounding box of the grey where the screen changed
   [ "${qw:-0}" -ge 200 ] && [ "${qh:-0}" -ge 60 ]
 }
 wait_until 10 question_box || fail "\"X\" showed no exit question"
+# The screen with the question, kept where SHOTS names a folder, for a person to look at.
+[ -z "${SHOTS:-}" ] || cp "$work/question.png" "$SHOTS/$compositor-$mode.png"
 centre="$((qx + qw / 2)),$((qy + qh / 2))"
 if [ "$mode" = xwayland ]; then
   question=$(on_xwayland xdotool search --onlyvisible --name '^Confirm$' | head -n 1)
