@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -24,30 +25,40 @@ void placeCentred(QWidget& window) {
         window.move(centredFrameOrigin(window.size(), lastFrame(), screen->geometry()));
 }
 
-// Puts the window right once, at its first paint, when its real frame is not the one it was
-// placed with.
+// Puts the window right when its real frame is not the one it was placed with. Window managers
+// frame a window as it is mapped, some (KWin through XWayland) only after its first paint:
+// the frame is looked at whenever the window moves or paints, until it has one, for a while.
 class FrameCheck : public QObject {
 public:
     explicit FrameCheck(QWidget& window)
         : QObject(&window) {
         window.installEventFilter(this);
+        QTimer::singleShot(kWatchMs, this, [this, &window] {
+            window.removeEventFilter(this);
+            deleteLater();
+        });
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Paint) return false;
+        if (event->type() != QEvent::Paint && event->type() != QEvent::Move) return false;
         auto* window = static_cast<QWidget*>(watched);
-        window->removeEventFilter(this);
-        deleteLater();
-        if (const QWindow* handle = window->windowHandle()) {
-            const QMargins frame = handle->frameMargins();
-            if (frame != lastFrame()) {
-                lastFrame() = frame;
-                placeCentred(*window);
-            }
+        const QWindow* handle = window->windowHandle();
+        if (!handle || !window->isVisible()) return false;
+        const QMargins frame = handle->frameMargins();
+        if (frame != lastFrame()) {
+            lastFrame() = frame;
+            placeCentred(*window);
+        }
+        if (!frame.isNull()) { // framed: nothing more to wait for
+            window->removeEventFilter(this);
+            deleteLater();
         }
         return false;
     }
+
+private:
+    static constexpr int kWatchMs = 2000;
 };
 
 } // namespace
