@@ -4,13 +4,18 @@
 # would: its window at its place, a wrong guess scored (read from a screenshot), a game won
 # (the "You Win !!" dialog), its settings in the registry as REG_DWORD values, a second start
 # that applies them and a drag by the title that is stored, "X" and Yes ending it with code 0,
-# and a click heard (SDL's disk output).
+# and a click heard (SDL's disk output). Then, in a fresh prefix, the setup program: a silent
+# install, its files, shortcut and "Apps & features" entry, the installed game started as the
+# shortcut starts it and played, an install over it, and a silent uninstall that leaves the
+# player's settings.
 # Each check prints a line; the last line is "windows: N passed, N failed".
-# Usage: wine_checks.sh BUILD_DIR ZIP PREFIX    (BUILD_DIR: build-windows; PREFIX: the libraries)
+# Usage: wine_checks.sh BUILD_DIR ZIP PREFIX SETUP
+#   (BUILD_DIR: build-windows; PREFIX: the libraries; SETUP: the setup program)
 set -uo pipefail
 build=$1
 zip=$2
 prefix=$3
+setup=$4
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 passed=0
@@ -24,7 +29,8 @@ reader=""
 GAME=(wine brainlock.exe) # lib.sh starts it in RUNTIME
 . "$root/tests/e2e/lib.sh"
 helpers+=("$XVFB_PID") # lib.sh's exit trap replaces start_xvfb's
-export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+# No menu entries of Wine's own for what the checks install (winemenubuilder), on this machine.
+export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
 wineboot --init >/dev/null 2>&1
 wineserver -w
 unix_to_wine() { echo "Z:${1//\//\\}"; }
@@ -115,12 +121,16 @@ sys.exit(0 if icon in exe and "FileDescription".encode("utf-16-le") in exe else 
 EOF
     fail "brainlock.exe carries no icon or no version details"
   export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$(unix_to_wine "$work/audio.raw")"
+  opens_and_scores
+  echo "a GUI program with its icon; the window at 300,132; a wrong guess took ssLeft from 11 to 10"
+}
+# A first start: the window at the default place, and a wrong guess scored.
+opens_and_scores() {
   start_game
   [ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"
   left=$(guesses_left 11)
   [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
   play_a_wrong_guess
-  echo "a GUI program with its icon; the window at 300,132; a wrong guess took ssLeft from 11 to 10"
 }
 
 # Whether the game has answered the guess $1 typed last: a win box, or ssLeft down by one.
@@ -212,6 +222,77 @@ second_start() {
   echo "stored (code 0)"
 }
 check "a second start applies the registry's settings and stores a drag" second_start
+
+# The setup program, in a prefix of its own: what a player who downloads it meets.
+export WINEPREFIX="$work/wine-setup"
+wineboot --init >/dev/null 2>&1
+wineserver -w
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brainlock Game'
+user_folder() { winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
+installed="$(user_folder LOCALAPPDATA)/Programs/Brainlock Game"
+shortcut="$(user_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Brainlock Game.lnk"
+entry() { # the string value NAME of the game's "Apps & features" entry
+  wine reg query "$uninstall_key" /v "$1" 2>/dev/null | tr -d '\r' |
+    sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
+}
+installed_as_expected() {
+  local file value
+  for file in brainlock.exe Qt6Core.dll SDL2_mixer.dll platforms/qwindows.dll click.wav \
+    brainlock.html uninstall.exe; do
+    [ -f "$installed/$file" ] || fail "no $file in $installed"
+  done
+  [ -f "$shortcut" ] || fail "no Start-menu shortcut at $shortcut"
+  # The shortcut's target, working folder and icon, from the link file itself.
+  IFS=$'\t' read -r target folder icon < <(python3 "$here/read_shortcut.py" "$shortcut") ||
+    fail "the shortcut cannot be read"
+  [ "$target" = "$(winepath -w "$installed/brainlock.exe" 2>/dev/null)" ] &&
+    [ "$folder" = "${target%\\brainlock.exe}" ] && [ "$icon" = "$target" ] ||
+    fail "the shortcut runs $target in $folder with the icon of $icon"
+  echo "the shortcut runs $target in its folder, with its icon"
+  for value in "DisplayName=Brainlock Game" "DisplayVersion=$version" "Publisher=Norvane, Inc." \
+    "DisplayIcon=${target},0" "InstallLocation=${target%\\brainlock.exe}" \
+    "UninstallString=\"${target%brainlock.exe}uninstall.exe\"" \
+    "QuietUninstallString=\"${target%brainlock.exe}uninstall.exe\" /S"; do
+    [ "$(entry "${value%%=*}")" = "${value#*=}" ] ||
+      fail "the entry's ${value%%=*} is \"$(entry "${value%%=*}")\", not \"${value#*=}\""
+  done
+  [ -n "$(entry EstimatedSize)" ] || fail "the entry gives no size"
+  echo "the \"Apps & features\" entry names the game, its version, publisher, icon, folder and size"
+}
+version=$(sed -n 's/^project(Brainlock VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+install_and_play() {
+  wine "$(unix_to_wine "$setup")" /S || fail "the silent install failed"
+  installed_as_expected
+  # As the shortcut starts it: in its own folder.
+  RUNTIME=$installed
+  export SDL_AUDIODRIVER=dummy
+  opens_and_scores
+  echo "the installed game: its window at 300,132, a wrong guess took ssLeft from 11 to 10"
+  exit_and_read_registry
+}
+check "the setup program installs the game, which plays" install_and_play
+
+entries() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+  tr -d '\r' | grep -c 'DisplayName *REG_SZ *Brainlock Game$'; }
+install_over() {
+  wine "$(unix_to_wine "$setup")" /S || fail "the silent install over the installed game failed"
+  installed_as_expected
+  [ "$(entries)" = 1 ] || fail "$(entries) \"Apps & features\" entries after installing again"
+  echo "installed again over it: one entry"
+}
+check "installing again replaces it in place" install_over
+
+uninstall() {
+  # The uninstaller copies itself away and returns at once: what it removes is waited for.
+  # Started by its Windows path, as "Apps & features" starts it.
+  wine "$(winepath -w "$installed/uninstall.exe" 2>/dev/null)" /S || fail "the silent uninstall failed"
+  gone() { [ ! -e "$installed" ] && [ ! -e "$shortcut" ] && ! wine reg query "$uninstall_key" >/dev/null 2>&1; }
+  wait_until 60 gone || fail "left after uninstalling: $(ls -A "$installed" 2>/dev/null | paste -sd' ')$([ -e "$shortcut" ] && echo ' the shortcut')$(wine reg query "$uninstall_key" >/dev/null 2>&1 && echo ' the entry')"
+  [ "$(reg_value Left),$(reg_value Top)" = "300,132" ] ||
+    fail "the player's settings went with the game"
+  echo "uninstalled silently: no program file, shortcut or entry left; the player's settings kept"
+}
+check "the uninstaller removes the game and keeps the player's settings" uninstall
 
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
