@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 
 namespace game {
@@ -46,6 +47,13 @@ WindowPos placeOnScreens(int left, int top, int width, int height,
     }
     return {fitted(left, width, nearest->left, nearest->width),
             fitted(top, height, nearest->top, nearest->height)};
+}
+
+WindowPos managerShift(WindowPos asked, WindowPos got) {
+    const std::int64_t dx = std::int64_t{got.left} - asked.left;
+    const std::int64_t dy = std::int64_t{got.top} - asked.top;
+    if (std::max(std::abs(dx), std::abs(dy)) > kMaxFrameShift) return {};
+    return {static_cast<int>(dx), static_cast<int>(dy)};
 }
 
 } // namespace game

@@ -13,6 +13,7 @@
 #include "platform/Fonts.h"
 #include "platform/Help.h"
 #include "platform/SettingsStore.h"
+#include "platform/SharedMnemonic.h"
 #include "platform/StdCtrls.h"
 #include "platform/WindowMove.h"
 #include "platform/WindowSystem.h"
@@ -117,8 +118,9 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     tPlay->setTimerType(Qt::PreciseTimer); // a coarse timer may be seconds out over 152 s
     connectHandler(tPlay, &QTimer::timeout, this, &TfMain::tPlayTimer);
     mover_ = new platform::WindowMover(this, [this](QPoint at) {
-        Settings.Left = at.x();
-        Settings.Top = at.y();
+        const WindowPos ask = placeToAskFor({at.x(), at.y()}, managerShift_);
+        Settings.Left = ask.left;
+        Settings.Top = ask.top;
     });
     buildGamePanel();
     buildLog();
@@ -236,9 +238,11 @@ controls::TTransparentButton* TfMain::makeCloseButton(const char* name, int left
     return button;
 }
 
-// The sounds load now, and what waited for the first frame is built.
+// The sounds load now, and what waited for the first frame is built. By now the window
+// manager has placed the window: how far off the place asked it put it is known.
 void TfMain::windowIsOnScreen() {
     if (std::exchange(onScreen_, true)) return;
+    if (platform::windowPlacesAreKnown()) managerShift_ = managerShift(placeAsked_, {x(), y()});
     platform::startAudio();
     for (const auto& task : std::exchange(afterFirstFrame_, {}))
         task();
@@ -415,6 +419,8 @@ void TfMain::buildOptions() {
     rgDuplicate = makeGroup("rgDuplicate", QStringLiteral("&Dupicated digit"), yesNo, 103, 57);
     rgMusic = makeGroup("rgMusic", QStringLiteral("&Music Option"), onOff, 165, 57);
     rgSound = makeGroup("rgSound", QStringLiteral("&Sound Option"), onOff, 224, 57);
+    // "&Guess" and "# Di&git" share the G; Alt+G still submits the guess with the options shown.
+    platform::keepMnemonicFor(pbGuess, {rgDigit});
     rgDigit->OnClick = [this] { rgDigitClick(); };
     rgDuplicate->OnClick = [this] { rgDuplicateClick(); };
     rgMusic->OnClick = [this] { rgMusicClick(); };
@@ -604,6 +610,7 @@ void TfMain::placeWindow() {
                                         kWindowHeight, screens);
     Settings.Left = at.left;
     Settings.Top = at.top;
+    placeAsked_ = at;
     move(at.left, at.top);
 }
 

@@ -8,13 +8,14 @@
 #include "game/MusicClock.h"
 #include "game/PanelLayout.h"
 #include "game/Settings.h"
+#include "game/WindowPlacement.h"
 #include "platform/MediaPlayer.h"
 
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <vector>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -176,6 +177,8 @@ private:
     QTimer* tPlay = nullptr;
     bool tPlayRunning_ = false; // from the first StartNewGame on
     bool onScreen_ = false;
+    WindowPos placeAsked_;   // where the window was asked to open
+    WindowPos managerShift_; // how far off that the window manager put it
     std::vector<std::function<void()>> afterFirstFrame_;
     std::uint32_t tPlayOrigin_ = 0;
     MusicClock musicClock_;

@@ -22,14 +22,9 @@ void MoveTracker::systemMoveStarted() {
     phase_ = Phase::SystemMove;
 }
 
-void MoveTracker::ownMoveStarted(MovePoint windowPos, MovePoint global) {
+void MoveTracker::ownMoveStarted(MovePoint windowPos) {
     phase_ = Phase::OwnMove;
     startPos_ = windowPos;
-    dragStart_ = global;
-}
-
-MovePoint MoveTracker::ownMoveTarget(MovePoint global) const {
-    return {startPos_.x + global.x - dragStart_.x, startPos_.y + global.y - dragStart_.y};
 }
 
 bool MoveTracker::released(std::uint32_t nowMs) {
@@ -59,6 +54,11 @@ bool MoveTracker::pointerBack(std::uint32_t nowMs) {
 bool MoveTracker::windowMoved(std::uint32_t nowMs) {
     if (phase_ == Phase::SystemMove) return true; // Windows' loop gives no other sign of its end
     return phase_ == Phase::Settling && watching(nowMs);
+}
+
+std::uint32_t MoveTracker::settlingLeft(std::uint32_t nowMs) const {
+    if (phase_ != Phase::Settling || settled(nowMs)) return 0;
+    return kSettleMs + 1 - (nowMs - settlingSince_);
 }
 
 bool MoveTracker::watching(std::uint32_t nowMs) {

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/WindowSystem.h"
+#include "platform/X11Move.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -19,6 +20,9 @@ namespace platform {
 namespace {
 MovePoint toMovePoint(QPoint p) {
     return {p.x(), p.y()};
+}
+QPoint toQPoint(MovePoint p) {
+    return {p.x, p.y};
 }
 } // namespace
 
@@ -53,8 +57,8 @@ WindowMover::WindowMover(QWidget* window, std::function<void(QPoint)> moved)
     , settled_(new QTimer(this))
     , loopEnd_(std::make_unique<SystemLoopEnd>(*this)) {
     settled_->setSingleShot(true);
-    settled_->setInterval(static_cast<int>(MoveTracker::kSettleMs) + 1);
-    connect(settled_, &QTimer::timeout, this, [this] { watchUnlessIdle(); });
+    settled_->setTimerType(Qt::PreciseTimer);
+    connect(settled_, &QTimer::timeout, this, [this] { waitForTheSettling(); });
 }
 
 WindowMover::~WindowMover() {
@@ -67,19 +71,28 @@ void WindowMover::begin(QPoint globalPress) {
     watch(true);
 }
 
-// From where the pointer starts the drag, the window system's loop moves the window on with
-// the pointer; where the system declines, the window follows the pointer itself the same way.
+// The pressed point stays under the pointer. An X11 window manager's loop is given the press
+// as its anchor and moves the window by the pointer's whole way from there; Windows' loop
+// starts from wherever the pointer is when it runs, so the window is first put where the
+// pointer's way since the press takes it; a Wayland compositor anchors the move itself. Where
+// the system declines, the window follows the pointer itself from its place at the press.
 void WindowMover::startDrag(QPoint global) {
     QWindow* handle = window_->windowHandle();
-    if (handle && handle->startSystemMove()) {
+    const MovePoint way = tracker_.wayFromPress(toMovePoint(QCursor::pos()));
+    const X11Move x11 = startX11MoveFromPress(handle, QPoint(way.x, way.y));
+    if (x11 == X11Move::Started) {
+        tracker_.systemMoveStarted();
+        return;
+    }
+    const QPoint atPress = window_->pos();
 #ifdef Q_OS_WIN
-        // Windows' loop, asked for now, starts from wherever the pointer is by the time it runs:
-        // the window first catches up with the pointer's way since this move.
-        window_->move(window_->pos() + QCursor::pos() - global);
+    window_->move(atPress + QPoint(way.x, way.y));
 #endif
+    if (x11 == X11Move::NotX11 && handle && handle->startSystemMove()) {
         tracker_.systemMoveStarted();
     } else {
-        tracker_.ownMoveStarted(toMovePoint(window_->pos()), toMovePoint(global));
+        tracker_.ownMoveStarted(toMovePoint(atPress));
+        window_->move(toQPoint(tracker_.ownMoveTarget(toMovePoint(global))));
     }
 }
 
@@ -100,8 +113,7 @@ bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint global = mouse->globalPosition().toPoint();
         if (ownMove) {
-            const MovePoint to = tracker_.ownMoveTarget(toMovePoint(global));
-            window_->move(to.x, to.y);
+            window_->move(toQPoint(tracker_.ownMoveTarget(toMovePoint(global))));
             return true;
         }
         if (tracker_.pointerMoved(toMovePoint(global), mouse->buttons() & Qt::LeftButton))
@@ -112,8 +124,8 @@ bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
         if (tracker_.released(now)) report();
-        if (tracker_.phase() == MoveTracker::Phase::Settling) settled_->start();
         watchUnlessIdle();
+        waitForTheSettling();
         return ownMove;
     case QEvent::MouseButtonPress:
         if (tracker_.phase() == MoveTracker::Phase::SystemMove) {
@@ -134,7 +146,19 @@ bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
 void WindowMover::pointerBack() {
     if (!tracker_.pointerBack(tickCount())) return;
     report();
-    settled_->start();
+    waitForTheSettling();
+}
+
+// The filter stays while the window system's moves may still come, and goes once they may not:
+// a timer that ends before the settling's time (as timers may by a few milliseconds) is set
+// again for the rest.
+void WindowMover::waitForTheSettling() {
+    const std::uint32_t left = tracker_.settlingLeft(tickCount());
+    if (left == 0) {
+        watchUnlessIdle();
+        return;
+    }
+    settled_->start(static_cast<int>(left));
 }
 
 // Windows' end of its move loop comes only as a native message.

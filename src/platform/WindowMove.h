@@ -1,8 +1,9 @@
 // Moving a borderless window with the pointer while the left button is held. A press starts
 // nothing until the pointer has moved the platform's drag distance with the button held; then
-// the window system's own move loop is asked first, and where it declines (an X server with
-// no window manager, for one) the window follows the pointer itself until the release. The
-// course of the drag is MoveTracker's; this wires the window's events to it.
+// the window system's own move loop is asked first, and where it declines (an X server with no
+// window manager, for one) the window follows the pointer itself until the release. Either way
+// the pressed point stays under the pointer. The course of the drag is MoveTracker's; this
+// wires the window's events to it.
 #pragma once
 
 #include "platform/MoveTracker.h"
@@ -37,6 +38,7 @@ private:
 
     void startDrag(QPoint global);
     void pointerBack();
+    void waitForTheSettling();
     void watch(bool on);
     void watchUnlessIdle();
     void report();

@@ -85,17 +85,15 @@ left=$(guesses_left 11)
 play_a_wrong_guess
 echo "a wrong guess took ssLeft from 11 to 10"
 
-# A drag by the title, towards the output's middle. The compositor's move loop moves the window
-# by the pointer's way from the press or from where the drag started: either is a move.
+# A drag by the title, towards the output's middle. The pressed point stays under the pointer:
+# the window moves by the pointer's whole way from the press, as the game puts it there before
+# the compositor's move loop takes over, or as the compositor anchors a native move.
 from="$X,$Y"
 dx=60 dy=50
 [ $((X - OUT_X + 164)) -lt 640 ] || dx=-60
 [ $((Y - OUT_Y + 152)) -lt 512 ] || dy=-50
 drag_title "$dx" "$dy"
-moved_by_drag() {
-  find_on_output && { [ "$X,$Y" = "$((${from%,*} + dx)),$((${from#*,} + dy))" ] ||
-    [ "$X,$Y" = "$((${from%,*} + dx + 12)),$((${from#*,} + dy))" ]; }
-}
+moved_by_drag() { find_on_output && [ "$X,$Y" = "$((${from%,*} + dx)),$((${from#*,} + dy))" ]; }
 wait_until 10 moved_by_drag || fail "dragged by $dx,$dy from $from, the window is at $X,$Y"
 place="$((X - OUT_X)),$((Y - OUT_Y))"
 echo "the drag moved the window to $place"
@@ -116,6 +114,14 @@ question_box() { # the bounding box of the grey where the screen changed
   [ "${qw:-0}" -ge 200 ] && [ "${qh:-0}" -ge 60 ]
 }
 wait_until 10 question_box || fail "\"X\" showed no exit question"
+# It opens once, where it stays: the screens that follow (for about as long as the game waits
+# for a late frame) show its face where it first appeared.
+first="$qx,$qy"
+for _ in $(seq 12); do
+  question_box && [ "$qx,$qy" = "$first" ] ||
+    fail "the exit question appeared at $first, then its face was at ${qx:-?},${qy:-?}"
+done
+echo "the exit question appeared once, at $first, and stayed there"
 # The screen with the question, kept where SHOTS names a folder, for a person to look at.
 [ -z "${SHOTS:-}" ] || cp "$work/question.png" "$SHOTS/$compositor-$mode.png"
 centre="$((qx + qw / 2)),$((qy + qh / 2))"

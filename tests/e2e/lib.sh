@@ -1,9 +1,10 @@
 # Sourced by the end-to-end tests: starts the real game from its runtime folder on the X
 # server in DISPLAY, finds its window, and gives the tests clicks in window coordinates.
-# With E2E_WM=openbox the script runs under a window manager, started for it and stopped
-# with it; otherwise on the bare server.
+# With E2E_WM=openbox (or i3, or xfwm4) the script runs under that window manager, started for
+# it and stopped with it; otherwise on the bare server.
 # Needs: RUNTIME (the runtime folder); GAME, the command that starts the game there, may be
-# set before (./brainlock by default). Sets: pid, wid, X, Y, WIDTH, HEIGHT, work.
+# set before (./brainlock by default), and E2E_CONFIG_HOME, where its settings go. Sets: pid,
+# wid, X, Y, WIDTH, HEIGHT, work.
 if [ -z "${DISPLAY:-}" ]; then
   echo "no DISPLAY: the end-to-end test needs an X server (scripts/test starts one)"
   exit 77
@@ -35,16 +36,30 @@ wm_running() {
   check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
   [ -n "$check" ] && xwininfo -id "$check" >/dev/null 2>&1
 }
-if [ "${E2E_WM:-}" = openbox ]; then
-  command -v openbox >/dev/null || { echo "openbox is not installed"; exit 77; }
+# The window manager E2E_WM names; xfwm4 on a session bus of its own, without which it ends.
+start_wm() {
+  local command
+  case $1 in
+    openbox) command=(openbox --sm-disable) ;;
+    i3) # floating the game's fixed-size window, as i3 floats every dialog-sized window
+      printf '# i3 config file (v4)\nfont pango:monospace 8\n' >"$work/i3.config"
+      command=(i3 -c "$work/i3.config") ;;
+    xfwm4)
+      export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/wm-bus"
+      dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null 2>&1 &
+      helpers+=($!)
+      wait_until 10 test -S "$work/wm-bus" || fail "no session bus for xfwm4"
+      command=(xfwm4 --compositor=off --sm-client-disable) ;;
+    *) echo "unknown window manager $1"; exit 2 ;;
+  esac
+  command -v "$1" >/dev/null || { echo "$1 is not installed"; exit 77; }
   wm_running && { echo "another window manager runs on $DISPLAY"; exit 1; }
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  "${command[@]}" >"$work/wm.log" 2>&1 &
   wm_pid=$!
-  for _ in $(seq 50); do wm_running && break; sleep 0.1; done
-  wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
-  echo "under openbox"
-fi
-
+  for _ in $(seq 100); do wm_running && break; sleep 0.1; done
+  wm_running || fail "$1 did not start: $(cat "$work/wm.log")"
+  echo "under $1"
+}
 # Runs a command every tenth of a second until it succeeds or $1 seconds have passed: the
 # tests wait for the thing itself (a window, a pixel, a file), however busy the machine is.
 wait_until() {
@@ -56,11 +71,13 @@ wait_until() {
   done
 }
 
+[ -z "${E2E_WM:-}" ] || start_wm "$E2E_WM"
+
 # The game's visible windows captioned "Brainlock Game": the main window and its message boxes.
 game_windows() { xdotool search --onlyvisible --pid "$pid" --name '^Brainlock Game$' 2>/dev/null || true; }
-# Starts the game with its settings in a folder of this test's own.
+# Starts the game with its settings in a folder of this test's own (or E2E_CONFIG_HOME's).
 start_game() {
-  export XDG_CONFIG_HOME="$work/config"
+  export XDG_CONFIG_HOME="${E2E_CONFIG_HOME:-$work/config}"
   (cd "$RUNTIME" && exec "${GAME[@]}") 2>>"$work/stderr" &
   pid=$!
   # Polled rather than xdotool's --sync, which gives up when a window it looks at goes away
@@ -157,16 +174,24 @@ play_a_wrong_guess() {
 }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }
 # A window's frame as "X,Y WxH": its client area grown by the frame the window manager drew
-# around it (none on a bare server).
+# around it, as it says in _NET_FRAME_EXTENTS; a manager that says nothing (i3) draws the frame
+# as the window it put the client in, below the root (on a bare server, the client itself).
 frame_of() {
-  local info x y w h l=0 r=0 t=0 b=0 extents
-  info=$(xwininfo -id "$1")
+  local window=$1 parent info x y w h l=0 r=0 t=0 b=0 extents
+  extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')
+  if [ -n "$extents" ]; then
+    IFS=', ' read -r l r t b <<<"$extents"
+  else
+    while parent=$(xwininfo -children -id "$window" | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p') &&
+      [ -n "$parent" ] && ! xwininfo -children -id "$parent" | grep -q '^  Parent window id: 0x[0-9a-f]* (none)'; do
+      window=$parent
+    done
+  fi
+  info=$(xwininfo -id "$window")
   x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
   y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
   w=$(sed -n 's/.*Width: *//p' <<<"$info")
   h=$(sed -n 's/.*Height: *//p' <<<"$info")
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')
-  [ -n "$extents" ] && IFS=', ' read -r l r t b <<<"$extents"
   echo "$((x - l)),$((y - t)) $((w + l + r))x$((h + t + b))"
 }
 # Checks what a dialog window of the game is on any desktop: transient for the main window,
@@ -204,17 +229,17 @@ check_dialog() {
 # never comes when the pointer is there already.)
 point() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; }
 click() { point "$1" "$2"; xdotool click 1; sleep 0.15; }
-# Drags the window by its title with the left button, by $1, $2 pixels in five steps. A drag
-# starts once the pointer has gone the platform's drag distance (Qt's default 10 pixels, on
-# Windows 4) with the button held, and the window then moves with the pointer's way from
-# there: a first step of 12 pixels starts it.
+# Drags the window by its title with the left button: the pointer ends $1, $2 pixels from
+# the press, in five steps after a first one of 12 pixels to the right, past the platform's
+# drag distance (Qt's default 10 pixels, on Windows 4), which starts the drag. The pressed
+# point stays under the pointer: the window moves by exactly $1, $2.
 drag_title() {
   local step
   point 48 12
   xdotool mousedown 1
   point 60 12
   for step in 1 2 3 4 5; do
-    point $((60 + $1 * step / 5)) $((12 + $2 * step / 5))
+    point $((48 + $1 * step / 5)) $((12 + $2 * step / 5))
   done
   xdotool mouseup 1
 }

@@ -56,16 +56,16 @@ play_a_wrong_guess
 echo "a wrong guess took ssLeft from 11 to 10"
 
 # A drag by the title moves the window through the compositor, towards the output's middle so
-# that it stays whole on the output. Weston moves it by the pointer's whole way from the press,
-# which drag_title makes 12 pixels left of where the drag starts.
+# that it stays whole on the output. Weston keeps the pressed point under the pointer: the
+# window moves by the pointer's whole way from the press.
 from="$X,$Y"
 dx=60 dy=50
 [ $((X - OUT_X + 164)) -lt $((OUT_WIDTH / 2)) ] || dx=-60
 [ $((Y - OUT_Y + 152)) -lt $((OUT_HEIGHT / 2)) ] || dy=-50
 drag_title "$dx" "$dy"
-moved_by_drag() { find_on_output && [ "$X,$Y" = "$((${from%,*} + dx + 12)),$((${from#*,} + dy))" ]; }
-wait_until 10 moved_by_drag || fail "dragged by $((dx + 12)),$dy from $from, the window is at $X,$Y"
-echo "dragging the title by $((dx + 12)),$dy from the press moved the window from $from to $X,$Y"
+moved_by_drag() { find_on_output && [ "$X,$Y" = "$((${from%,*} + dx)),$((${from#*,} + dy))" ]; }
+wait_until 10 moved_by_drag || fail "dragged by $dx,$dy from $from, the window is at $X,$Y"
+echo "dragging the title by $dx,$dy from the press moved the window from $from to $X,$Y"
 
 # "X": the exit question opens over the game (the screen changes) and takes the keyboard.
 import -window "$output" "$work/before-exit.png"

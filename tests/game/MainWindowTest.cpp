@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -310,11 +311,28 @@ TEST_F(MainWindow, HelpOpensTheDocumentAtTheControlsSection) {
     EXPECT_EQ(shell.opened[1].fragment(), QStringLiteral("guess"));
 }
 
-TEST_F(MainWindow, EnterOnTheFocusedGuessButtonSubmits) {
+// Enter on the focused Guess button submits; Alt+G does wherever the focus is, with the
+// options panel shown too, whose digit group "# Di&git" shares the G.
+TEST_F(MainWindow, EnterOnGuessAndAltGSubmit) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     type("1234");
     child("pbGuess")->setFocus();
     QTest::keyClick(child("pbGuess"), Qt::Key_Return);
     EXPECT_EQ(logs()->cell(0, 0), QStringLiteral("1234"));
+
+    const auto altG = [&](const std::string& digits, int row) {
+        type(digits);
+        logs()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return logs()->cell(0, row) == digits.c_str(); }))
+            << digits << " not submitted by Alt+G";
+    };
+    altG("5678", 1);
+    choose("mOptions");
+    ASSERT_TRUE(child("rgDigit")->isVisible());
+    altG("1278", 2);
+    EXPECT_EQ(child("rgDigit")->findChildren<QRadioButton*>()[0]->hasFocus(), false);
 }
 
 TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
@@ -468,33 +486,36 @@ TEST_F(MainWindow, PanelsAndCentredControlsMoveWithTheDigitCount) {
 
 TEST_F(MainWindow, ALeftPressOnTheSkinDragsTheWindowAndOthersDoNot) {
     // The drag starts once the pointer has gone the drag distance (12 pixels here), and the
-    // window moves with the pointer's way from there: 40, 20.
+    // window then moves by the pointer's whole way from the press: 52, 20.
+    // The pointer's places are the screen's: the control moves with the window.
     auto drag = [&](const char* name, Qt::MouseButton button) {
         QWidget* from = child(name);
-        QTest::mousePress(from, button, {}, QPoint(5, 5));
-        QTest::mouseMove(from, QPoint(17, 5));
-        QTest::mouseMove(from, QPoint(57, 25));
-        QTest::mouseRelease(from, button, {}, QPoint(57, 25));
+        const QPoint press = from->mapToGlobal(QPoint(5, 5));
+        const auto at = [&](QPoint way) { return from->mapFromGlobal(press + way); };
+        QTest::mousePress(from, button, {}, at({0, 0}));
+        QTest::mouseMove(from, at({12, 0}));
+        QTest::mouseMove(from, at({52, 20}));
+        QTest::mouseRelease(from, button, {}, at({52, 20}));
     };
     drag("lTitle", Qt::LeftButton);
-    EXPECT_EQ(window->pos(), QPoint(340, 152));
-    EXPECT_EQ(window->Settings.Left, 340);
+    EXPECT_EQ(window->pos(), QPoint(352, 152));
+    EXPECT_EQ(window->Settings.Left, 352);
     EXPECT_EQ(window->Settings.Top, 152);
     drag("imgLogBody", Qt::LeftButton);
     drag("ssLeft", Qt::LeftButton);
-    EXPECT_EQ(window->pos(), QPoint(420, 192));
+    EXPECT_EQ(window->pos(), QPoint(456, 192));
 
     for (const char* name : {"lQM1", "sb5", "imgAbout", "sgLogs", "tbCloseLog"}) {
         drag(name, Qt::LeftButton);
-        EXPECT_EQ(window->pos(), QPoint(420, 192)) << name;
+        EXPECT_EQ(window->pos(), QPoint(456, 192)) << name;
     }
     dialogs.answers = {false};
     QTimer::singleShot(0, [] {
         if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
     });
     drag("imgMainBody", Qt::RightButton); // opens the menu, never moves the window
-    EXPECT_EQ(window->pos(), QPoint(420, 192));
-    EXPECT_EQ(window->Settings.Left, 420);
+    EXPECT_EQ(window->pos(), QPoint(456, 192));
+    EXPECT_EQ(window->Settings.Left, 456);
 
     // A sender that is not a control moves the window all the same, from the pointer.
     QObject notAControl;
@@ -510,8 +531,8 @@ TEST_F(MainWindow, ALeftPressOnTheSkinDragsTheWindowAndOthersDoNot) {
     send(QEvent::MouseMove, {0, 12});
     send(QEvent::MouseMove, {10, 32});
     send(QEvent::MouseButtonRelease, {10, 32});
-    EXPECT_EQ(window->pos(), QPoint(430, 212));
-    EXPECT_EQ(window->Settings.Top, 212);
+    EXPECT_EQ(window->pos(), QPoint(466, 224));
+    EXPECT_EQ(window->Settings.Top, 224);
 
     // A click, or a tap whose release came before any move, is no drag: moves after it, with
     // or without the button, leave the window where it is.
@@ -520,7 +541,7 @@ TEST_F(MainWindow, ALeftPressOnTheSkinDragsTheWindowAndOthersDoNot) {
     QTest::mousePress(child("lTitle"), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(child("lTitle"), QPoint(9, 7)); // under the drag distance
     QTest::mouseRelease(child("lTitle"), Qt::LeftButton, {}, QPoint(9, 7));
-    EXPECT_EQ(window->pos(), QPoint(430, 212));
+    EXPECT_EQ(window->pos(), QPoint(466, 224));
 }
 
 namespace {

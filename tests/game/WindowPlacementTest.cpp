@@ -23,3 +23,18 @@ TEST(WindowPlacement, AWindowOffEveryScreenMovesWhollyOntoTheNearest) {
     EXPECT_EQ(placeOnScreens(-most - 1, 0, 182, 304, two), (WindowPos{0, 0}));
     EXPECT_EQ(placeOnScreens(-5000, 0, 182, 304, {}), (WindowPos{-5000, 0})); // no screens known
 }
+
+// A window manager that keeps a frame around the window puts it off the place asked; the place
+// stored is the one that brings the window back where it was. A manager that places windows
+// where it likes shifts nothing, and a place far out never overflows.
+TEST(WindowPlacement, TheManagersShiftIsTakenOffThePlaceStored) {
+    const WindowPos i3 = managerShift({300, 132}, {302, 150});
+    EXPECT_EQ(i3, (WindowPos{2, 18}));
+    EXPECT_EQ(placeToAskFor({439, 240}, i3), (WindowPos{437, 222}));
+    EXPECT_EQ(managerShift({300, 132}, {300, 132}), (WindowPos{}));
+    EXPECT_EQ(managerShift({200, 150}, {476, 360}), (WindowPos{})); // centred by the manager
+    EXPECT_EQ(managerShift({0, 0}, {-kMaxFrameShift, kMaxFrameShift}),
+              (WindowPos{-kMaxFrameShift, kMaxFrameShift}));
+    const int most = std::numeric_limits<int>::max();
+    EXPECT_EQ(managerShift({-most - 1, 0}, {most, 0}), (WindowPos{}));
+}

@@ -27,14 +27,19 @@ TEST(MoveTracker, AClickOrATapMovesNothing) {
     EXPECT_FALSE(tracker.pointerMoved({170, 150}, true));
 }
 
-// Moved the drag distance with the button held, the window follows the pointer's way from
-// there, as a window system's loop would move it, and its place is stored at the release.
-TEST(MoveTracker, AnOwnMoveFollowsThePointerAndEndsAtTheRelease) {
+// Moved the drag distance with the button held, the pressed point stays under the pointer:
+// the window catches up with the pointer's way since the press, not since the drag began,
+// whether it follows the pointer itself or is put there for the window system's loop. Its
+// place is stored at the release.
+TEST(MoveTracker, TheWindowKeepsThePressedPointUnderThePointer) {
     MoveTracker tracker(kDistance);
     tracker.press({100, 100});
     ASSERT_TRUE(tracker.pointerMoved({106, 104}, true));
-    tracker.ownMoveStarted({300, 132}, {106, 104});
-    EXPECT_EQ(tracker.ownMoveTarget({146, 134}), (MovePoint{340, 162}));
+    EXPECT_EQ(tracker.wayFromPress({106, 104}), (MovePoint{6, 4}));
+    tracker.ownMoveStarted({300, 132});
+    EXPECT_EQ(tracker.ownMoveTarget({106, 104}), (MovePoint{306, 136}));
+    EXPECT_EQ(tracker.ownMoveTarget({146, 134}), (MovePoint{346, 166}));
+    EXPECT_EQ(tracker.ownMoveTarget({60, 90}), (MovePoint{260, 122}));
     EXPECT_TRUE(tracker.released(5));
     EXPECT_EQ(tracker.phase(), Phase::Idle);
     EXPECT_FALSE(tracker.windowMoved(6));
@@ -51,6 +56,10 @@ TEST(MoveTracker, TheSystemMoveSettlesForAShortWhileAfterThePointerComesBack) {
     EXPECT_TRUE(tracker.windowMoved(1000));
     EXPECT_TRUE(tracker.pointerBack(1200));
     EXPECT_FALSE(tracker.pointerBack(1201)); // said once
+    // A timer that ends early finds the settling not over, with the rest of its time.
+    EXPECT_EQ(tracker.settlingLeft(1200), MoveTracker::kSettleMs + 1);
+    EXPECT_EQ(tracker.settlingLeft(1200 + MoveTracker::kSettleMs - 20), 21u);
+    EXPECT_EQ(tracker.settlingLeft(1201 + MoveTracker::kSettleMs), 0u);
     EXPECT_TRUE(tracker.windowMoved(1200 + MoveTracker::kSettleMs));
     EXPECT_TRUE(tracker.watching(1200 + MoveTracker::kSettleMs));
     EXPECT_FALSE(tracker.windowMoved(1201 + MoveTracker::kSettleMs));
