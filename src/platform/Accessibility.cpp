@@ -17,6 +17,8 @@ namespace {
 
 const char* const kHiddenProperty = "brainlockAccessibleHidden";
 const char* const kOwnDescriptionProperty = "brainlockOwnDescription";
+const char* const kLastAnnouncementProperty = "brainlockLastAnnouncement";
+const char* const kRestorePendingProperty = "brainlockRestorePending";
 
 // A picture without a name is decoration.
 bool inTree(const QWidget* widget) {
@@ -249,10 +251,18 @@ void announce(const QString& text, QWidget* fallback) {
     if (!through->property(kOwnDescriptionProperty).isValid())
         through->setProperty(kOwnDescriptionProperty, through->accessibleDescription());
     through->setAccessibleDescription(text);
+    // One restore per control however many announcements come before the focus moves: it puts
+    // the own description back unless something else has changed it since the last one.
+    through->setProperty(kLastAnnouncementProperty, text);
+    if (through->property(kRestorePendingProperty).toBool()) return;
+    through->setProperty(kRestorePendingProperty, true);
     QObject::connect(
         qApp, &QApplication::focusChanged, through,
-        [control = QPointer<QWidget>(through), text] {
-            if (control && control->accessibleDescription() == text)
+        [control = QPointer<QWidget>(through)] {
+            if (!control) return;
+            control->setProperty(kRestorePendingProperty, false);
+            if (control->accessibleDescription() ==
+                control->property(kLastAnnouncementProperty).toString())
                 control->setAccessibleDescription(
                     control->property(kOwnDescriptionProperty).toString());
         },

@@ -28,6 +28,7 @@ void placeCentred(QWidget& window) {
 // Puts the window right when its real frame is not the one it was placed with. Window managers
 // frame a window as it is mapped, some (KWin through XWayland) only after its first paint:
 // the frame is looked at whenever the window moves or paints, until it has one, for a while.
+// A window without a frame by then (a bare X server) keeps the place it was given.
 class FrameCheck : public QObject {
 public:
     explicit FrameCheck(QWidget& window)
@@ -45,15 +46,16 @@ protected:
         auto* window = static_cast<QWidget*>(watched);
         const QWindow* handle = window->windowHandle();
         if (!handle || !window->isVisible()) return false;
+        // Not framed yet: the window stays where it was placed until the frame comes, so that
+        // it moves at most once.
         const QMargins frame = handle->frameMargins();
+        if (frame.isNull()) return false;
         if (frame != lastFrame()) {
             lastFrame() = frame;
             placeCentred(*window);
         }
-        if (!frame.isNull()) { // framed: nothing more to wait for
-            window->removeEventFilter(this);
-            deleteLater();
-        }
+        window->removeEventFilter(this);
+        deleteLater();
         return false;
     }
 

@@ -73,17 +73,25 @@ run_tests() {
 }
 key='HKCU\Software\Norvane\Brainlock'
 if [ "${WINE_CHECKS:-all}" != game ]; then # WINE_CHECKS=game: only the game's own checks
-  # A player's settings, which the tests must neither read nor change nor remove.
+  # A player's settings, which the tests must neither read nor change nor remove: the whole
+  # key, every value and subkey, is the same after them.
   wine reg add "$key" /v Sentinel /t REG_DWORD /d 7 /f >/dev/null 2>&1
+  wine reg add "$key" /v Left /t REG_DWORD /d 123 /f >/dev/null 2>&1
+  wine reg add "$key" /v Digit /t REG_DWORD /d 6 /f >/dev/null 2>&1
+  whole_key() { wine reg query "$key" /s 2>/dev/null | tr -d '\r'; }
+  whole_key >"$work/players-key.before"
   check "unit tests (test_core.exe)" run_tests test_core
   check "widget tests (test_widgets.exe)" run_tests test_widgets
   players_settings_kept() {
-    wine reg query "$key" /v Sentinel 2>/dev/null | tr -d '\r' | grep -q 'Sentinel *REG_DWORD *0x7$' ||
-      fail "the tests changed or removed the player's settings under $key"
+    whole_key >"$work/players-key.after"
+    grep -q 'Sentinel *REG_DWORD *0x7$' "$work/players-key.before" ||
+      fail "the player's settings could not be put under $key before the tests"
+    diff "$work/players-key.before" "$work/players-key.after" >"$work/players-key.diff" ||
+      fail "the tests changed the player's settings under $key: $(cat "$work/players-key.diff")"
     ! wine reg query 'HKCU\Software\Brainlock tests' >/dev/null 2>&1 ||
       fail "the tests left their own key HKCU\\Software\\Brainlock tests behind"
     wine reg delete "$key" /f >/dev/null 2>&1
-    echo "the player's value under $key is as it was, and the tests' own key is gone"
+    echo "the player's key $key is as it was, every value, and the tests' own key is gone"
   }
   check "the tests leave the player's settings alone" players_settings_kept
 fi
@@ -259,7 +267,8 @@ installed_as_expected() {
   [ -n "$(entry EstimatedSize)" ] || fail "the entry gives no size"
   echo "the \"Apps & features\" entry names the game, its version, publisher, icon, folder and size"
 }
-version=$(sed -n 's/^project(Brainlock VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+. "$root/scripts/version-lib"
+version=$(project_version "$root")
 install_and_play() {
   wine "$(unix_to_wine "$setup")" /S || fail "the silent install failed"
   installed_as_expected
