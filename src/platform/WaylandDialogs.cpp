@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #ifdef BRAINLOCK_WAYLAND_DIALOGS
+#include <QPlatformSurfaceEvent>
 #include <QVariant>
 #include <cstring>
 #include <qpa/qplatformnativeinterface.h>
@@ -83,16 +84,24 @@ wl_proxy* gtkShell(wl_display* display) {
     return shell;
 }
 
-// Marks the window a modal dialog through gtk_shell1, once per surface: a window shown again
-// may come with a new one.
+// Whether the window's present surface is marked: cleared as the surface goes (a hidden
+// window's surface is destroyed, and a window shown again comes with a new one), since the
+// allocator may give the new surface the old one's address.
+constexpr const char* kMarkedSurface = "brainlockModalSurface";
+
+void forgetMark(QWindow& window) {
+    window.setProperty(kMarkedSurface, QVariant());
+}
+
+// Marks the window a modal dialog through gtk_shell1, once per surface.
 void markModal(QWindow& window) {
-    static constexpr const char* kMarked = "brainlockModalSurface";
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
     auto* display = static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
     auto* surface = static_cast<wl_surface*>(native->nativeResourceForWindow("surface", &window));
     const auto marked = reinterpret_cast<quintptr>(surface);
-    if (!surface || window.property(kMarked).value<quintptr>() == marked) return;
-    window.setProperty(kMarked, QVariant::fromValue(marked));
+    const QVariant mark = window.property(kMarkedSurface);
+    if (!surface || (mark.isValid() && mark.value<quintptr>() == marked)) return;
+    window.setProperty(kMarkedSurface, QVariant::fromValue(marked));
     wl_proxy* shell = display ? gtkShell(display) : nullptr;
     if (!shell) return;
     wl_proxy* gtkSurface =
@@ -100,6 +109,18 @@ void markModal(QWindow& window) {
     if (!gtkSurface) return;
     wl_proxy_marshal(gtkSurface, kSetModal);
     // The gtk_surface1 lives as long as the connection: version 1 has no request to let it go.
+}
+
+bool surfaceGoes(const QEvent& event) {
+    return event.type() == QEvent::Hide ||
+           (event.type() == QEvent::PlatformSurface &&
+            static_cast<const QPlatformSurfaceEvent&>(event).surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed);
+}
+
+bool isOwnedDialog(const QWindow* window) {
+    return window && window->isTopLevel() && window->transientParent() &&
+           window->type() == Qt::Dialog;
 }
 
 } // namespace
@@ -124,10 +145,11 @@ protected:
         }
 #ifdef BRAINLOCK_WAYLAND_DIALOGS
         else if (event->type() == QEvent::Expose) {
-            auto* window = qobject_cast<QWindow*>(object);
-            if (window && window->isTopLevel() && window->transientParent() &&
-                window->type() == Qt::Dialog)
+            if (auto* window = qobject_cast<QWindow*>(object); isOwnedDialog(window))
                 markModal(*window);
+        } else if (surfaceGoes(*event)) {
+            if (auto* window = qobject_cast<QWindow*>(object); isOwnedDialog(window))
+                forgetMark(*window);
         }
 #endif
         return false;

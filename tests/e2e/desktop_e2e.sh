@@ -85,18 +85,26 @@ left=$(guesses_left 11)
 play_a_wrong_guess
 echo "a wrong guess took ssLeft from 11 to 10"
 
-# A drag by the title, towards the output's middle. The pressed point stays under the pointer:
-# the window moves by the pointer's whole way from the press, as the game puts it there before
-# the compositor's move loop takes over, or as the compositor anchors a native move.
+# A drag by the title, towards the output's middle. Through XWayland the pressed point stays
+# under the pointer: the game gives the compositor's move loop the press as its anchor, and
+# the window moves by the pointer's whole way from it. Natively the compositor anchors the
+# move itself: at the press, or where the pointer was as the drag began (12 pixels on), which
+# the game cannot change; which one is said.
 from="$X,$Y"
 dx=60 dy=50
 [ $((X - OUT_X + 164)) -lt 640 ] || dx=-60
 [ $((Y - OUT_Y + 152)) -lt 512 ] || dy=-50
 drag_title "$dx" "$dy"
-moved_by_drag() { find_on_output && [ "$X,$Y" = "$((${from%,*} + dx)),$((${from#*,} + dy))" ]; }
+anchor=press
+moved_by_drag() {
+  find_on_output || return 1
+  [ "$X,$Y" = "$((${from%,*} + dx)),$((${from#*,} + dy))" ] && return 0
+  [ "$mode" = native ] && [ "$X,$Y" = "$((${from%,*} + dx - 12)),$((${from#*,} + dy))" ] &&
+    anchor="drag's start"
+}
 wait_until 10 moved_by_drag || fail "dragged by $dx,$dy from $from, the window is at $X,$Y"
 place="$((X - OUT_X)),$((Y - OUT_Y))"
-echo "the drag moved the window to $place"
+echo "the drag by $dx,$dy moved the window to $place, anchored at the $anchor"
 
 # "X": the exit question, found by its face (the dialogs' grey) on the output.
 dialog_grey="239,239,239"
@@ -148,6 +156,32 @@ else
   wait_until 10 closed || fail "the title bar's close button left the exit question open"
   kill -0 "$pid" 2>/dev/null || fail "closing the exit question ended the game"
   echo "its title bar has a close button only, which answers No"
+  # The about box, shown and hidden three times: shown again, it comes with a new surface,
+  # which is marked a modal dialog again, so the compositor centres it over the game each time.
+  about_box() { # the bounding box of what changed on the screen
+    import -window "$output" "$work/about.png"
+    box=$(convert "$work/before-about.png" "$work/about.png" -compose difference -composite \
+      -colorspace gray -threshold 10% -trim -format '%X %Y %w %h' info: 2>/dev/null) || return 1
+    read -r qx qy qw qh <<<"${box//+/}"
+    [ "${qw:-0}" -ge 300 ] && [ "${qh:-0}" -ge 250 ]
+  }
+  about_gone() {
+    import -window "$output" "$work/about.png"
+    [ "$(compare -metric AE -fuzz 10% "$work/before-about.png" "$work/about.png" null: 2>&1 || true)" -lt 200 ]
+  }
+  for round in 1 2 3; do
+    import -window "$output" "$work/before-about.png"
+    point 143 262
+    xdotool click 1
+    wait_until 10 about_box || fail "the picture opened no about box (round $round)"
+    centre="$((qx + qw / 2)),$((qy + qh / 2))"
+    off_x=$((${centre%,*} - ${game_centre%,*})) off_y=$((${centre#*,} - ${game_centre#*,}))
+    ((off_x * off_x <= 9 && off_y * off_y <= 50 * 50)) ||
+      fail "shown the ${round}th time, the about box ${qw}x$qh is centred at $centre, not over the game's centre $game_centre"
+    xdotool key alt+c
+    wait_until 10 about_gone || fail "Alt+C left the about box open (round $round)"
+  done
+  echo "the about box, shown three times, was centred over the game each time"
   point 171 9
   import -window "$output" "$work/before-exit.png"
   xdotool click 1
