@@ -16,9 +16,7 @@ namespace platform {
 namespace {
 
 const char* const kHiddenProperty = "brainlockAccessibleHidden";
-const char* const kOwnDescriptionProperty = "brainlockOwnDescription";
-const char* const kLastAnnouncementProperty = "brainlockLastAnnouncement";
-const char* const kRestorePendingProperty = "brainlockRestorePending";
+const char* const kAnnouncementName = "brainlockAnnouncement";
 
 // A picture without a name is decoration.
 bool inTree(const QWidget* widget) {
@@ -187,10 +185,45 @@ private:
     mutable std::vector<QAccessible::Id> rows_; // made as a reader first asks for each row
 };
 
+// What a reader is told without the player moving: a notification, which readers speak as
+// it is shown (Orca among them; a change of a control's description reaches Orca through Qt
+// 6.4's bridge without its text). It is a control of no size that paints nothing, so that a
+// sighted player sees nothing of it; shown again for each announcement.
+class Announcement final : public QWidget {
+public:
+    explicit Announcement(QWidget* window)
+        : QWidget(window) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 1, 1);
+        setObjectName(kAnnouncementName);
+    }
+    const QString& text() const { return text_; }
+    void say(const QString& text) {
+        text_ = text;
+        hide();
+        show();
+    }
+
+private:
+    QString text_;
+};
+
+class AccessibleAnnouncement final : public QAccessibleWidget {
+public:
+    explicit AccessibleAnnouncement(Announcement* announcement)
+        : QAccessibleWidget(announcement, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<Announcement*>(widget())->text() : QString();
+    }
+};
+
 QAccessibleInterface* factory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
     if (auto* panel = qobject_cast<TBevelPanel*>(widget)) return new AccessiblePanel(panel);
+    if (auto* announcement = dynamic_cast<Announcement*>(widget))
+        return new AccessibleAnnouncement(announcement);
     if (auto* grid = qobject_cast<TStringGrid*>(widget)) return new AccessibleGridList(grid);
     if (auto* picture = qobject_cast<TImage*>(widget))
         return new AccessiblePressable(picture, QAccessible::Graphic,
@@ -242,31 +275,16 @@ bool accessibleHidden(const QWidget* widget) {
     return widget->property(kHiddenProperty).toBool();
 }
 
-// The announcement is spoken as the description changes; the control's own description comes
-// back when the focus next moves, so a reader returning to the control does not say it again.
+// The window's notification, made with its first announcement.
 void announce(const QString& text, QWidget* fallback) {
     QWidget* through = QApplication::focusWidget();
     if (!through) through = fallback;
     if (!through) return;
-    if (!through->property(kOwnDescriptionProperty).isValid())
-        through->setProperty(kOwnDescriptionProperty, through->accessibleDescription());
-    through->setAccessibleDescription(text);
-    // One restore per control however many announcements come before the focus moves: it puts
-    // the own description back unless something else has changed it since the last one.
-    through->setProperty(kLastAnnouncementProperty, text);
-    if (through->property(kRestorePendingProperty).toBool()) return;
-    through->setProperty(kRestorePendingProperty, true);
-    QObject::connect(
-        qApp, &QApplication::focusChanged, through,
-        [control = QPointer<QWidget>(through)] {
-            if (!control) return;
-            control->setProperty(kRestorePendingProperty, false);
-            if (control->accessibleDescription() ==
-                control->property(kLastAnnouncementProperty).toString())
-                control->setAccessibleDescription(
-                    control->property(kOwnDescriptionProperty).toString());
-        },
-        Qt::SingleShotConnection);
+    QWidget* window = through->window();
+    auto* notification = dynamic_cast<Announcement*>(
+        window->findChild<QWidget*>(kAnnouncementName, Qt::FindDirectChildrenOnly));
+    if (!notification) notification = new Announcement(window);
+    notification->say(text);
 }
 
 } // namespace platform

@@ -1,6 +1,6 @@
 // What screen readers see of the game's windows beyond Qt's own: actions that answer the
 // reader at once and run just after, controls left out of the tree (decoration, or text that
-// another control already says), announcements spoken through the focused control, and the
+// another control already says), announcements as a notification of the window, and the
 // interfaces of the standard controls' wrappers (pictures, keypad buttons, option items, the
 // tries grid, the bevelled panel).
 #pragma once
@@ -29,9 +29,9 @@ void afterAnswering(QObject* context, std::function<void()> action);
 void setAccessibleHidden(QWidget* widget, bool hidden);
 bool accessibleHidden(const QWidget* widget);
 
-// Says `text` through the control that has the keyboard focus (else through `fallback`), as
-// a change of its description, which a reader speaks without the player moving. Spoken once:
-// the control's own description is back once the focus moves.
+// Says `text` to a reader without the player moving: a notification of the window that has
+// the keyboard focus (else of `fallback`'s window), shown with the text, which readers speak
+// as it is shown, once. It stays in the window's tree with the last announcement.
 void announce(const QString& text, QWidget* fallback);
 
 } // namespace platform
