@@ -13,7 +13,9 @@ namespace controls {
 
 namespace {
 
-// To a screen reader the display is a value, named by what it counts (its accessible name).
+// To a screen reader the display is a value, named by what it counts (its accessible name)
+// and what it shows: "Number of guesses left: 10". A reader's review of the screen, its
+// where-am-I and its list of a window's objects read a label's name, not its value.
 class AccessibleSevenSegment final : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit AccessibleSevenSegment(TSevenSegment* display)
@@ -24,7 +26,10 @@ public:
                                                    : QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? display()->value() : QAccessibleWidget::text(t);
+        if (t == QAccessible::Value) return display()->value();
+        const QString own = QAccessibleWidget::text(t);
+        if (t != QAccessible::Name || own.isEmpty() || display()->value().isEmpty()) return own;
+        return own + QStringLiteral(": ") + display()->value();
     }
     QVariant currentValue() const override {
         bool number = false;
@@ -98,6 +103,8 @@ void TSevenSegment::valueShown() {
     if (!QAccessible::isActive()) return;
     QAccessibleValueChangeEvent changed(this, this->value());
     QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent named(this, QAccessible::NameChanged); // the name says the value too
+    QAccessible::updateAccessibility(&named);
 }
 
 void TSevenSegment::setThickness(int value) {

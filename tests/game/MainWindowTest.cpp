@@ -635,7 +635,7 @@ TEST_F(MainWindow, ScreenReadersMeetNamedValuesAndActionsThatAnswerAtOnce) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
     EXPECT_EQ(name("sb7"), QStringLiteral("Digit 7"));
     EXPECT_EQ(name("sbBack"), QStringLiteral("Delete last digit"));
-    EXPECT_EQ(name("ssLeft"), QStringLiteral("Number of guesses left"));
+    EXPECT_EQ(name("ssLeft"), QStringLiteral("Number of guesses left: 11"));
     EXPECT_EQ(value("ssLeft"), 11);
 
     // The panel's children: no unnamed skin piece, no score caption read a second time.
@@ -644,7 +644,7 @@ TEST_F(MainWindow, ScreenReadersMeetNamedValuesAndActionsThatAnswerAtOnce) {
     for (int i = 0; i < panel->childCount(); ++i)
         names << panel->child(i)->text(QAccessible::Name);
     EXPECT_FALSE(names.contains(QString()));
-    EXPECT_EQ(names.count(QStringLiteral("Correct Number")), 1);
+    EXPECT_EQ(names.filter(QStringLiteral("Correct Number")).size(), 1);
 
     // A press answers first and acts just after; a covered "?" leaves the tree.
     press("sb1");
@@ -652,6 +652,7 @@ TEST_F(MainWindow, ScreenReadersMeetNamedValuesAndActionsThatAnswerAtOnce) {
     QApplication::processEvents();
     EXPECT_EQ(window->gameState().entry(), "1");
     EXPECT_EQ(panel->indexOfChild(face("lQM1")), -1);
+    EXPECT_EQ(name("ssNum1"), QStringLiteral("Guess digit 1: 1")); // read as it shows
     // What a reader is told comes as a notification of the window, shown once with each text:
     // readers speak a notification as it is shown.
     struct Shown final : QObject {
@@ -675,6 +676,9 @@ TEST_F(MainWindow, ScreenReadersMeetNamedValuesAndActionsThatAnswerAtOnce) {
     qApp->removeEventFilter(&shown);
     EXPECT_EQ(value("ssNumbers"), 2);
     EXPECT_EQ(value("ssPlace"), 1);
+    EXPECT_EQ(name("ssNumbers"), QStringLiteral("Correct Number: 2"));
+    EXPECT_EQ(name("ssPlace"), QStringLiteral("Correct Place: 1"));
+    EXPECT_EQ(name("ssLeft"), QStringLiteral("Number of guesses left: 10"));
     EXPECT_EQ(shown.texts, QStringList({QStringLiteral("1 is already in your guess"),
                                         QStringLiteral("Your guess needs 4 digits"),
                                         QStringLiteral("1234: 2 correct numbers, 1 in place. 10 "
