@@ -21,14 +21,14 @@ namespace controls {
 namespace {
 
 // The message window is an alert to a screen reader, named by its caption; its label says
-// the message. The bevel around it is decoration, left out.
+// the message, and only the label: a reader speaks an alert's labels and then its
+// description, which would say the message twice. The bevel around it is decoration, left out.
 class AccessibleInfoForm final : public QAccessibleWidget {
 public:
     explicit AccessibleInfoForm(TInfoForm* form)
         : QAccessibleWidget(form, QAccessible::AlertMessage) {}
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return widget()->windowTitle();
-        if (t == QAccessible::Description) return form()->InfoLabel->caption();
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return static_cast<int>(parts().size()); }

@@ -34,6 +34,7 @@ void postApplicationError(const QString& message) {
 } // namespace platform
 
 #include "platform/Accessibility.h"
+#include "platform/ReaderVisibility.h"
 #include "platform/Cursors.h"
 #include "platform/Fonts.h"
 #include "platform/WaylandDialogs.h"
@@ -60,6 +61,7 @@ void initApplication(QApplication& app, const QString& title) {
     QApplication::setWindowIcon(icon);
     installFontSubstitutes();
     installAccessibility();
+    installReaderVisibility();
     app.setFont(uiFont());
     registerCursors(); // before any window is built
     markDialogsModalOnWayland(app);

@@ -4,29 +4,15 @@ only (AT-SPI, as a screen reader does), reading every result from the tree.
 Usage: a11y_player.py WINDOW_ID   (the game runs on the bus; xdotool types the menu's keys
 into the window)
 Exits 0 when the whole game could be played and read, 1 with a message otherwise."""
-import itertools
 import subprocess
 import sys
 import time
 
 import pyatspi
 
+from player_common import all_secrets, fail, still_possible, wait_for
+
 WINDOW = sys.argv[1]
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
-
-
-def wait_for(find, what, timeout=10.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    fail("no " + what + " after %.0f s" % timeout)
 
 
 def nodes(root):
@@ -108,10 +94,6 @@ def menu_key(item):
     subprocess.run(["xdotool", "key", item], check=True)
 
 
-def score(guess, secret):
-    return len(set(guess) & set(secret)), sum(g == s for g, s in zip(guess, secret))
-
-
 def main():
     app = wait_for(game, "application \"brainlock\" on the bus", 20)
     frame = window(app, "frame", "Brainlock Game")
@@ -146,7 +128,7 @@ def main():
     print("a fifth digit: the error box, read: %r" % text)
 
     # Play to the win, reading each score from the tree and keeping the secrets that fit.
-    candidates = ["".join(p) for p in itertools.permutations("0123456789", 4)]
+    candidates = all_secrets()
     for turn in range(1, 12):
         guess = candidates[0]
         before = value(left)
@@ -174,7 +156,7 @@ def main():
         if not said.startswith(expected):
             fail("the guess was announced as %r" % said)
         print("%s: %d correct numbers, %d in place (the log and the announcement agree)" % (guess, *got))
-        candidates = [c for c in candidates if score(guess, c) == got]
+        candidates = still_possible(candidates, guess, got)
     else:
         fail("no win in eleven guesses")
 

@@ -17,11 +17,13 @@ helpers=() # processes a script started for itself, stopped with it
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   local helper
-  for helper in $wm_pid "${helpers[@]}"; do
-    kill "$helper" 2>/dev/null || true
+  for helper in $wm_pid "${helpers[@]}"; do # some (Orca) may not end on a plain kill
+    kill "$helper" 2>/dev/null || continue
+    for _ in $(seq 50); do kill -0 "$helper" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$helper" 2>/dev/null || true
     wait "$helper" 2>/dev/null || true
   done
-  rm -rf "$work"
+  if [ -n "${E2E_KEEP_WORK:-}" ]; then echo "the test's files are kept in $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
 fail() {
@@ -72,6 +74,20 @@ wait_until() {
 }
 
 [ -z "${E2E_WM:-}" ] || start_wm "$E2E_WM"
+
+# A PulseAudio server of this test's own with one null sink, "e2e", the default: what the
+# game (and a screen reader's speech server) plays goes there, as on a desktop's sound server.
+start_sound_server() {
+  local server="$work/pulse"
+  mkdir -p "$server"
+  export PULSE_RUNTIME_PATH="$server" PULSE_STATE_PATH="$server" PULSE_SERVER="unix:$server/native"
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+    -L "module-null-sink sink_name=e2e rate=44100" \
+    -L "module-native-protocol-unix auth-anonymous=1 socket=$server/native" 2>"$work/pulse.log" &
+  helpers+=($!)
+  wait_until 10 eval 'pactl info >/dev/null 2>&1'
+  pactl set-default-sink e2e || fail "no PulseAudio server: $(cat "$work/pulse.log")"
+}
 
 # The game's visible windows captioned "Brainlock Game": the main window and its message boxes.
 game_windows() { xdotool search --onlyvisible --pid "$pid" --name '^Brainlock Game$' 2>/dev/null || true; }

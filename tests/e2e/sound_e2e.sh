@@ -33,15 +33,8 @@ exit_game
 
 # Through a sound server, as the ear hears it.
 unset SDL_AUDIODRIVER
-server="$work/pulse"
-mkdir -p "$server" "$XDG_CONFIG_HOME/Norvane"
-export PULSE_RUNTIME_PATH="$server" PULSE_STATE_PATH="$server" PULSE_SERVER="unix:$server/native"
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
-  -L "module-null-sink sink_name=e2e rate=44100" \
-  -L "module-native-protocol-unix auth-anonymous=1 socket=$server/native" 2>"$work/pulse.log" &
-helpers+=($!)
-wait_until 10 eval 'pactl info >/dev/null 2>&1'
-pactl set-default-sink e2e || fail "no PulseAudio server: $(cat "$work/pulse.log")"
+mkdir -p "$XDG_CONFIG_HOME/Norvane"
+start_sound_server
 # The sound server's client libraries keep a few allocations for the life of the process
 # (tests/lsan.supp); their stacks run through libraries built without frame pointers, which
 # only the slow unwinder follows as far as the suppressed library.
