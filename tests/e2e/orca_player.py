@@ -106,7 +106,7 @@ class Player:
         subprocess.run(["xdotool", "keydown", key], check=True)
         wait_for(lambda: len(self.ear.listen().commands) > done, "end of Orca's command " + key)
         subprocess.run(["xdotool", "keyup", key], check=True)
-        return " ".join(self.ear.commands[done])
+        return " ".join(self.ear.commands[done][:1])  # what it said first: its answer
 
     # Orca's review of the screen: a line up (KP_Home, or 7 with Num Lock), the current
     # line (KP_Up), a line down (KP_Prior), the next word (KP_Right), the pointer to the
@@ -162,6 +162,7 @@ class Player:
     def click_word(self, line_pattern, word):
         """Clicks a word of the line matching the pattern with Orca's click."""
         said = self.go_to_line(line_pattern).split()[0]
+        words = [said]
         for _ in range(12):
             if said.strip() == word:
                 # The pointer first (Orca's Insert+KP_Divide), then the click: Orca checks
@@ -171,7 +172,9 @@ class Player:
                 self.command("KP_Divide")
                 return
             said = self.command("KP_Right")
-        fail("Orca's review found no word %r on the line %r" % (word, self.lines[self.line]))
+            words.append(said)
+        fail("Orca's review found no word %r on the line %r; it read the words %s" %
+             (word, self.lines[self.line], words))
 
     def read_line(self, pattern):
         return self.go_to_line(pattern)
