@@ -14,7 +14,7 @@
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
 #include "game/uMain.h"
-#include "platform/MediaPlayer.h"
+#include "platform/audio/MediaPlayer.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "about/uAbout.h"
 #include "game/uMain.h"
 #include "platform/Application.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
+#include "platform/system/Clock.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // Brainlock Game: crack a secret number of four to six digits from the counts of correct
 // digits and correct places each guess earns.
 #include "Startup.h"
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 
 #include <QApplication>
 

@@ -2,9 +2,9 @@
 
 #include "controls/Banner.h"
 #include "platform/Application.h"
-#include "platform/Fonts.h"
-#include "platform/Shell.h"
-#include "platform/StdCtrls.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/system/Shell.h"
+#include "platform/widgets/StdCtrls.h"
 
 #include <QPushButton>
 

@@ -4,7 +4,7 @@
 // where they were each time it is shown again.
 #pragma once
 
-#include "platform/StdCtrls.h"
+#include "platform/widgets/StdCtrls.h"
 
 class QPushButton;
 

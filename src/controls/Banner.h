@@ -10,7 +10,7 @@
 #include "controls/BannerCore.h"
 #include "controls/ControlMouse.h"
 #include "controls/ProCtrlsCore.h"
-#include "platform/Colors.h"
+#include "platform/widgets/Colors.h"
 
 #include <QElapsedTimer>
 #include <QImage>

@@ -2,7 +2,7 @@
 
 #include "controls/ProConst.h"
 #include "platform/Application.h"
-#include "platform/Help.h"
+#include "platform/system/Help.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -7,8 +7,8 @@
 
 #include "controls/ControlMouse.h"
 #include "controls/ProCtrlsCore.h"
-#include "platform/Colors.h"
-#include "platform/PointerPresence.h"
+#include "platform/widgets/Colors.h"
+#include "platform/window/PointerPresence.h"
 
 #include <QPushButton>
 #include <QWidget>

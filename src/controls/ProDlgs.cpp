@@ -2,9 +2,9 @@
 
 #include "controls/ProCtrls.h"
 #include "platform/Application.h"
-#include "platform/DialogWindow.h"
-#include "platform/Help.h"
-#include "platform/StdCtrls.h"
+#include "platform/window/DialogWindow.h"
+#include "platform/system/Help.h"
+#include "platform/widgets/StdCtrls.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

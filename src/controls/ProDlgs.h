@@ -6,7 +6,7 @@
 
 #include "controls/ProConst.h"
 #include "controls/ProCtrlsCore.h"
-#include "platform/StdCtrls.h"
+#include "platform/widgets/StdCtrls.h"
 
 #include <QDialog>
 #include <QFont>

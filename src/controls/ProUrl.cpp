@@ -1,7 +1,7 @@
 #include "controls/ProUrl.h"
 
-#include "platform/Cursors.h"
-#include "platform/Shell.h"
+#include "platform/widgets/Cursors.h"
+#include "platform/system/Shell.h"
 
 #include <QDir>
 #include <QMouseEvent>

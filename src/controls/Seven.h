@@ -5,7 +5,7 @@
 #pragma once
 
 #include "controls/SevenLayout.h"
-#include "platform/Colors.h"
+#include "platform/widgets/Colors.h"
 
 #include <QImage>
 #include <QWidget>

@@ -6,8 +6,8 @@
 
 #include "controls/ControlMouse.h"
 #include "controls/TransBtnLayout.h"
-#include "platform/Colors.h"
-#include "platform/PointerPresence.h"
+#include "platform/widgets/Colors.h"
+#include "platform/window/PointerPresence.h"
 
 #include <QImage>
 #include <QMenu>

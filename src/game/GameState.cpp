@@ -1,6 +1,6 @@
 #include "game/GameState.h"
 
-#include "platform/Clock.h"
+#include "platform/system/Clock.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include "game/PanelLayout.h"
 #include "game/Settings.h"
 #include "game/WindowPlacement.h"
-#include "platform/MediaPlayer.h"
+#include "platform/audio/MediaPlayer.h"
 
 #include <QWidget>
 #include <array>

@@ -1,7 +1,7 @@
 #include "platform/Accessibility.h"
 
 #include "platform/Application.h"
-#include "platform/StdCtrls.h"
+#include "platform/widgets/StdCtrls.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
 #include "platform/Application.h"
 
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -35,9 +35,9 @@ void postApplicationError(const QString& message) {
 
 #include "platform/Accessibility.h"
 #include "platform/ReaderVisibility.h"
-#include "platform/Cursors.h"
-#include "platform/Fonts.h"
-#include "platform/WaylandDialogs.h"
+#include "platform/widgets/Cursors.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/window/WaylandDialogs.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #include "controls/ProCtrls.h"
 #include "controls/ProDlgs.h"
-#include "platform/Help.h"
-#include "platform/StdCtrls.h"
+#include "platform/system/Help.h"
+#include "platform/widgets/StdCtrls.h"
 #include "support/Fakes.h"
 
 #include <QApplication>

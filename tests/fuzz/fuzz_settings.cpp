@@ -1,6 +1,6 @@
 // Fuzzes the settings store's reader: arbitrary bytes as the settings file, then the game's
 // reads and one save. Every outcome must be values or one of the store's four messages.
-#include "platform/SettingsStore.h"
+#include "platform/system/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "controls/ProDlgs.h"
 #include "controls/Seven.h"
 #include "game/uMain.h"
-#include "platform/StdCtrls.h"
+#include "platform/widgets/StdCtrls.h"
 #include "support/Fakes.h"
 #include "support/ScratchConfig.h"
 

@@ -1,5 +1,5 @@
 #include "game/uMain.h"
-#include "platform/StdCtrls.h"
+#include "platform/widgets/StdCtrls.h"
 #include "support/Fakes.h"
 #include "support/ScratchConfig.h"
 

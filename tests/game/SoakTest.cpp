@@ -5,7 +5,7 @@
 #include "controls/Seven.h"
 #include "game/PanelLayout.h"
 #include "game/uMain.h"
-#include "platform/StdCtrls.h"
+#include "platform/widgets/StdCtrls.h"
 #include "support/Fakes.h"
 #include "support/ScratchConfig.h"
 

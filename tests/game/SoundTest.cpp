@@ -1,7 +1,7 @@
 #include "game/uMain.h"
-#include "platform/MediaPlayer.h"
-#include "platform/Shell.h"
-#include "platform/StdCtrls.h"
+#include "platform/audio/MediaPlayer.h"
+#include "platform/system/Shell.h"
+#include "platform/widgets/StdCtrls.h"
 #include "support/Fakes.h"
 #include "support/ScratchConfig.h"
 

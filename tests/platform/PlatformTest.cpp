@@ -1,9 +1,9 @@
 #include "platform/Application.h"
-#include "platform/DialogTitleBar.h"
-#include "platform/Dialogs.h"
-#include "platform/Fonts.h"
-#include "platform/Help.h"
-#include "platform/Shell.h"
+#include "platform/window/DialogTitleBar.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/system/Help.h"
+#include "platform/system/Shell.h"
 #include "support/Fakes.h"
 
 #include <QAbstractButton>

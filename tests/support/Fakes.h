@@ -2,8 +2,8 @@
 // loop and see what would have been opened.
 #pragma once
 
-#include "platform/Dialogs.h"
-#include "platform/Shell.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/system/Shell.h"
 #include "support/FixedClock.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 // A clock that shows whatever time a test sets, so every game's secret is known.
 #pragma once
 
-#include "platform/Clock.h"
+#include "platform/system/Clock.h"
 
 namespace testing_support {
 

@@ -2,7 +2,7 @@
 // level by level, and the message an operation fails with.
 #pragma once
 
-#include "platform/SettingsStore.h"
+#include "platform/system/SettingsStore.h"
 
 #include <memory>
 #include <string>
