@@ -32,6 +32,18 @@ constexpr OptionsOffsets kOptionsPanelOffsets{0, 23, 122, 53, 129, 31, 31, 31, 3
 constexpr int kFirstSidePanelX = 181;
 constexpr int kSecondSidePanelX = 327;
 
+// The game panel of a four-digit game: the window's height, its skin pieces, the close
+// button and the pitch of the entry displays; ExtraWidth widens the body and moves the rest.
+constexpr int kWindowHeight = 304;
+constexpr int kSkinTop = 2;
+constexpr int kSkinHeight = 300;
+constexpr int kMainBodyWidth = 127;
+constexpr int kMainRightLeft = 153;
+constexpr int kCloseMainLeft = 163;
+constexpr int kSideStripWidth = 23;
+constexpr int kSideBodyWidth = 99;
+constexpr int kDigitStep = 32;
+
 constexpr int kExtraWidthPerDigit = 32;
 constexpr int extraWidthFor(int digitCount) {
     return (digitCount - 4) * kExtraWidthPerDigit;

@@ -4,15 +4,16 @@
 #include "controls/ProDlgs.h"
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
+#include "game/MainWindowBuilder.h"
 #include "game/SpokenText.h"
 #include "game/WindowPlacement.h"
 #include "platform/Accessibility.h"
 #include "platform/Application.h"
 #include "platform/system/Clock.h"
-#include "platform/widgets/Dialogs.h"
-#include "platform/widgets/Fonts.h"
 #include "platform/system/Help.h"
 #include "platform/system/SettingsStore.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Fonts.h"
 #include "platform/widgets/SharedMnemonic.h"
 #include "platform/widgets/StdCtrls.h"
 #include "platform/window/WindowMove.h"
@@ -46,48 +47,13 @@ const QString kExitQuestion = QStringLiteral("Are you sure want to exit Brainloc
 const QString kOptionChanged =
     QStringLiteral("Option has been changed.\r\nDo you want to regenerate new numbers ?");
 const QString kOptionNextGame = QStringLiteral("The Option will work in the next game");
-const QString kWinCaption = QStringLiteral("You Win !!");
 const QString kLoseCaption = QStringLiteral("You Lose !!");
 const QString kHelpDocument = QStringLiteral("brainlock.html");
 
-constexpr int kWindowHeight = 304;
-constexpr int kDigitStep = 32; // the entry displays' pitch
-constexpr int kCloseMainLeft = 163;
-constexpr int kMainBodyWidth = 127; // four digits; ExtraWidth adds to it
-constexpr int kMainRightLeft = 153;
-constexpr int kSkinTop = 2;
 constexpr int kOnScreenAtTheLatest = 500; // ms after the first show
-constexpr int kSkinHeight = 300;
-constexpr int kSideStripWidth = 23;
-constexpr int kSideBodyWidth = 99;
 
-const QString kShowLogs = QStringLiteral("Show &Logs");
 const QString kHideLogs = QStringLiteral("Hide &Logs");
-const QString kShowOptions = QStringLiteral("Show &Options");
 const QString kHideOptions = QStringLiteral("Hide &Options");
-
-constexpr int kHelpGuess = 1;
-constexpr int kHelpLog = 2;
-constexpr int kHelpOptions = 3;
-
-constexpr platform::TColor kLeftOffColor = rgbColor(32, 32, 32);
-constexpr platform::TColor kScoreOffColor = rgbColor(64, 64, 64);
-
-// Runs a handler of the window behind the exception boundary; queued, once the caller (a
-// screen reader's action on a menu item) has had its answer.
-template <class Sender, class Signal>
-void connectHandler(Sender* sender, Signal signal, TfMain* window, void (TfMain::*handler)(),
-                    Qt::ConnectionType type = Qt::AutoConnection) {
-    QObject::connect(
-        sender, signal, window,
-        [window, handler] { platform::guarded([&] { (window->*handler)(); }); }, type);
-}
-
-void setPaletteColour(QWidget* widget, QPalette::ColorRole role, platform::TColor colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, platform::toQColor(colour));
-    widget->setPalette(palette);
-}
 
 // To a screen reader the game's window is a frame, as a captioned window is.
 QAccessibleInterface* accessibleWindowFactory(const QString& className, QObject* object) {
@@ -122,12 +88,7 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
         Settings.Left = ask.left;
         Settings.Top = ask.top;
     });
-    buildGamePanel();
-    buildLog();
-    buildOptions();
-    buildMenu();
-    buildInfoDialog();
-    nameForScreenReaders();
+    MainWindowBuilder(*this).build();
     platform::setApplicationHelp(kHelpDocument, {{kHelpGuess, QStringLiteral("guess")},
                                                  {kHelpLog, QStringLiteral("log")},
                                                  {kHelpOptions, QStringLiteral("options")}});
@@ -144,98 +105,6 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
 
 TfMain::~TfMain() {
     FormDestroy();
-}
-
-void TfMain::buildGamePanel() {
-    Panel1 = new platform::TBevelPanel(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    makeDraggable(Panel1); // where the skin leaves its bevel uncovered
-    buildSkin();
-
-    lTitle = platform::makeLabel(Panel1, QStringLiteral("lTitle"), QStringLiteral("Brainlock Game"),
-                                 40, 7, platform::clWhite, platform::uiFont(true));
-    lTitle->resize(105, 13);
-    attachPopup(lTitle);
-    makeDraggable(lTitle);
-
-    buildDisplays();
-    buildKeypad();
-
-    pbGuess = new QPushButton(QStringLiteral("&Guess"), Panel1);
-    pbGuess->setObjectName(QStringLiteral("pbGuess"));
-    pbGuess->setFont(platform::uiFont(true));
-    pbGuess->setGeometry(104, 120, 57, 49);
-    pbGuess->setContextMenuPolicy(Qt::PreventContextMenu);
-    pbGuess->setAutoDefault(true); // Enter clicks it while it has the focus
-    platform::setHelpContext(pbGuess, kHelpGuess);
-    connectHandler(pbGuess, &QPushButton::clicked, this, &TfMain::pbGuessClick);
-    setFocusProxy(pbGuess);
-
-    lCorrect =
-        platform::makeLabel(Panel1, QStringLiteral("lCorrect"), QStringLiteral("Correct Number"),
-                            36, 230, platform::clWhite, platform::uiFont(true));
-    lPlace = platform::makeLabel(Panel1, QStringLiteral("lPlace"), QStringLiteral("Correct Place"),
-                                 36, 262, platform::clWhite, platform::uiFont(true));
-    for (QLabel* label : {lCorrect, lPlace}) {
-        attachPopup(label);
-        makeDraggable(label);
-    }
-
-    imgAbout = new platform::TImage(Panel1);
-    imgAbout->setObjectName(QStringLiteral("imgAbout"));
-    imgAbout->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
-    imgAbout->setGeometry(127, 246, 32, 32);
-    imgAbout->setCursor(Qt::PointingHandCursor);
-    imgAbout->setToolTip(QStringLiteral("About Brainlock Game"));
-    attachPopup(imgAbout);
-    connectHandler(imgAbout, &platform::TImage::clicked, this, &TfMain::imgAboutClick);
-
-    tbCloseMain = makeCloseButton("tbCloseMain", kCloseMainLeft, 17, &TfMain::tbCloseMainClick);
-}
-
-// Every piece lies beneath every other control, so the skin is built first; the game
-// panel's left strip covers the first columns of its body.
-void TfMain::buildSkin() {
-    imgMainBody =
-        makeSkinPiece("imgMainBody", QStringLiteral(":/skin/main_body.png"), 26, kMainBodyWidth);
-    imgMainLeft = makeSkinPiece("imgMainLeft", QStringLiteral(":/skin/main_left.png"), 2, 27);
-    imgMainRight =
-        makeSkinPiece("imgMainRight", QStringLiteral(":/skin/main_right.png"), kMainRightLeft, 27);
-    const QString left = QStringLiteral(":/skin/side_left.png");
-    const QString body = QStringLiteral(":/skin/side_body.png");
-    const QString right = QStringLiteral(":/skin/side_right.png");
-    imgLogLeft = makeSkinPiece("imgLogLeft", left, 0, kSideStripWidth);
-    imgLogBody = makeSkinPiece("imgLogBody", body, 0, kSideBodyWidth);
-    imgLogRight = makeSkinPiece("imgLogRight", right, 0, kSideStripWidth);
-    imgOptLeft = makeSkinPiece("imgOptLeft", left, 0, kSideStripWidth);
-    imgOptBody = makeSkinPiece("imgOptBody", body, 0, kSideBodyWidth);
-    imgOptRight = makeSkinPiece("imgOptRight", right, 0, kSideStripWidth);
-    for (platform::TImage* piece :
-         {imgLogLeft, imgLogBody, imgLogRight, imgOptLeft, imgOptBody, imgOptRight})
-        piece->hide();
-}
-
-platform::TImage* TfMain::makeSkinPiece(const char* name, const QString& picture, int left,
-                                        int width) {
-    auto* piece = new platform::TImage(Panel1);
-    piece->setObjectName(QString::fromLatin1(name));
-    piece->setPixmap(QPixmap(picture));
-    piece->setStretch(true);
-    piece->setGeometry(left, kSkinTop, width, kSkinHeight);
-    attachPopup(piece);
-    makeDraggable(piece);
-    return piece;
-}
-
-controls::TTransparentButton* TfMain::makeCloseButton(const char* name, int left, int width,
-                                                      void (TfMain::*handler)()) {
-    auto* button = new controls::TTransparentButton(Panel1);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setCaption(QStringLiteral("X"));
-    button->setFont(platform::uiFont(true));
-    button->setGeometry(left, 1, width, 17);
-    button->OnClick = [this, handler](QObject*) { (this->*handler)(); };
-    return button;
 }
 
 // The sounds load now, and what waited for the first frame is built. By now the window
@@ -273,220 +142,6 @@ void TfMain::lTitleMouseDown(QObject* sender, Qt::MouseButton button, Qt::Keyboa
     // Whoever sent it, the window moves; a control's point only tells where the press was.
     const auto* source = qobject_cast<QWidget*>(sender);
     mover_->begin(source ? source->mapToGlobal(QPoint(x, y)) : QCursor::pos());
-}
-
-void TfMain::buildDisplays() {
-    const QFont questionFont = platform::pixelFont(platform::kSerifFamily, 40);
-    for (int i = 0; i < kMaxDigits; ++i) {
-        const int left = 32 + kDigitStep * i;
-        QLabel* mark =
-            platform::makeLabel(Panel1, QStringLiteral("lQM%1").arg(i + 1), QStringLiteral("?"),
-                                left, 40, platform::clRed, questionFont);
-        mark->resize(25, 46);
-        mark->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        mark->setVisible(i < kMinDigits);
-        lQM[static_cast<std::size_t>(i)] = mark;
-    }
-    // The digit displays come after the marks so that a visible digit covers its "?".
-    for (int i = 0; i < kMaxDigits; ++i) {
-        auto* display = new TSevenSegment(Panel1);
-        display->setObjectName(QStringLiteral("ssNum%1").arg(i + 1));
-        display->setGeometry(32 + kDigitStep * i, 40, 25, 41);
-        display->setNumberOfDigit(1);
-        display->setThickness(4);
-        display->setOffColor(platform::clBlack);
-        display->setShowDecimalPoint(true);
-        display->hide();
-        attachPopup(display);
-        makeDraggable(display);
-        ssNum[static_cast<std::size_t>(i)] = display;
-    }
-
-    ssLeft = new TSevenSegment(Panel1);
-    ssLeft->setObjectName(QStringLiteral("ssLeft"));
-    ssLeft->setGeometry(112, 172, 41, 41);
-    ssLeft->setNumberOfDigit(2);
-    ssLeft->setThickness(4);
-    ssLeft->setHorzSpace(5);
-    ssLeft->setOffColor(kLeftOffColor);
-    ssLeft->setLeadingZeros(true);
-    ssLeft->setShowDecimalPoint(false);
-    ssLeft->setToolTip(QStringLiteral("Number of guesses left"));
-    attachPopup(ssLeft);
-    makeDraggable(ssLeft);
-
-    const auto makeScore = [this](const char* name, int top) {
-        auto* display = new TSevenSegment(Panel1);
-        display->setObjectName(QString::fromLatin1(name));
-        display->setGeometry(16, top, 18, 26);
-        display->setNumberOfDigit(1);
-        display->setThickness(2);
-        display->setOffColor(kScoreOffColor);
-        display->setShowDecimalPoint(false);
-        attachPopup(display);
-        makeDraggable(display);
-        return display;
-    };
-    ssNumbers = makeScore("ssNumbers", 224);
-    ssPlace = makeScore("ssPlace", 256);
-}
-
-void TfMain::buildKeypad() {
-    static constexpr void (TfMain::*digitHandlers[10])() = {
-        &TfMain::sb0Click, &TfMain::sb1Click, &TfMain::sb2Click, &TfMain::sb3Click,
-        &TfMain::sb4Click, &TfMain::sb5Click, &TfMain::sb6Click, &TfMain::sb7Click,
-        &TfMain::sb8Click, &TfMain::sb9Click};
-    const auto makeKey = [this](const QString& name, const QString& caption, int left, int top,
-                                int width, void (TfMain::*handler)()) {
-        auto* key = new platform::TSpeedButton(Panel1);
-        key->setObjectName(name);
-        key->setAccessibleName(QStringLiteral("Digit ") + caption);
-        key->setText(caption);
-        key->setFont(platform::uiFont(true));
-        key->setGeometry(left, top, width, 23);
-        key->setContextMenuPolicy(Qt::PreventContextMenu);
-        connectHandler(key, &QToolButton::clicked, this, handler);
-        return key;
-    };
-    constexpr int lefts[3] = {24, 48, 72};
-    // Rows of 7-8-9, 4-5-6 and 1-2-3 from the top, as on a calculator.
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const int digit = 7 - 3 * row + column;
-            sbDigit[static_cast<std::size_t>(digit)] =
-                makeKey(QStringLiteral("sb%1").arg(digit), QString::number(digit), lefts[column],
-                        120 + 24 * row, 24, digitHandlers[digit]);
-        }
-    }
-    sbClear = makeKey(QStringLiteral("sbClear"), QStringLiteral("C"), lefts[0], 192, 24,
-                      &TfMain::sbClearClick);
-    sbDigit[0] =
-        makeKey(QStringLiteral("sb0"), QStringLiteral("0"), lefts[1], 192, 25, digitHandlers[0]);
-    sbBack = makeKey(QStringLiteral("sbBack"), QStringLiteral("<-"), lefts[2], 192, 24,
-                     &TfMain::sbBackClick);
-}
-
-QLabel* TfMain::makePanelCaption(const char* name, const QString& caption) {
-    QLabel* label = platform::makeLabel(Panel1, QString::fromLatin1(name), caption, 0, 3,
-                                        platform::clWhite, platform::uiFont(true));
-    attachPopup(label);
-    makeDraggable(label);
-    label->hide();
-    return label;
-}
-
-// The side panels' controls are placed and shown by ShowLogPanel and ShowOptionsPanel.
-void TfMain::buildLog() {
-    lLog = makePanelCaption("lLog", QStringLiteral("Tries Log"));
-    tbCloseLog = makeCloseButton("tbCloseLog", 0, 17, &TfMain::tbCloseLogClick);
-    tbCloseLog->hide();
-    sgLogs = new platform::TStringGrid(2, 23, Panel1);
-    sgLogs->setObjectName(QStringLiteral("sgLogs"));
-    sgLogs->setColumnWidths({54, 28});
-    sgLogs->setGeometry(0, 34, 105, 242);
-    sgLogs->setFont(platform::uiFont(true));
-    sgLogs->setContextMenuPolicy(Qt::PreventContextMenu);
-    setPaletteColour(sgLogs, QPalette::Base, platform::clBlack);
-    setPaletteColour(sgLogs, QPalette::Text, platform::clWhite);
-    platform::setHelpContext(sgLogs, kHelpLog);
-    sgLogs->hide();
-}
-
-void TfMain::buildOptions() {
-    lOptions = makePanelCaption("lOptions", QStringLiteral("Options"));
-    tbCloseOptions = makeCloseButton("tbCloseOptions", 0, 16, &TfMain::tbCloseOptionsClick);
-    tbCloseOptions->hide();
-    const auto makeGroup = [this](const char* name, const QString& caption,
-                                  const QStringList& items, int top, int height) {
-        auto* group = new platform::TRadioGroup(Panel1);
-        group->setObjectName(QString::fromLatin1(name));
-        group->setTitle(caption);
-        group->setItems(items);
-        group->setFont(platform::uiFont());
-        group->setAutoFillBackground(true);
-        setPaletteColour(group, QPalette::Window, platform::clBlack);
-        setPaletteColour(group, QPalette::WindowText, platform::clWhite);
-        group->setGeometry(0, top, 89, height);
-        platform::setHelpContext(group, kHelpOptions);
-        attachPopup(group);
-        group->hide();
-        return group;
-    };
-    const QStringList yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
-    const QStringList onOff{QStringLiteral("On"), QStringLiteral("Off")};
-    rgDigit = makeGroup("rgDigit", QStringLiteral("# Di&git"),
-                        {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}, 27, 73);
-    rgDuplicate = makeGroup("rgDuplicate", QStringLiteral("&Dupicated digit"), yesNo, 103, 57);
-    rgMusic = makeGroup("rgMusic", QStringLiteral("&Music Option"), onOff, 165, 57);
-    rgSound = makeGroup("rgSound", QStringLiteral("&Sound Option"), onOff, 224, 57);
-    // "&Guess" and "# Di&git" share the G; Alt+G still submits the guess with the options shown.
-    platform::keepMnemonicFor(pbGuess, {rgDigit});
-    rgDigit->OnClick = [this] { rgDigitClick(); };
-    rgDuplicate->OnClick = [this] { rgDuplicateClick(); };
-    rgMusic->OnClick = [this] { rgMusicClick(); };
-    rgSound->OnClick = [this] { rgSoundClick(); };
-}
-
-// Names and values for screen readers.
-void TfMain::nameForScreenReaders() {
-    sbClear->setAccessibleName(QStringLiteral("Clear"));
-    sbBack->setAccessibleName(QStringLiteral("Delete last digit"));
-    pbGuess->setAccessibleName(QStringLiteral("Guess"));
-    for (std::size_t i = 0; i < ssNum.size(); ++i)
-        ssNum[i]->setAccessibleName(QStringLiteral("Guess digit %1").arg(i + 1));
-    ssLeft->setAccessibleName(ssLeft->toolTip());
-    // The score displays are named by their captions, which are then not read again.
-    ssNumbers->setAccessibleName(lCorrect->text());
-    ssPlace->setAccessibleName(lPlace->text());
-    platform::setAccessibleHidden(lCorrect, true);
-    platform::setAccessibleHidden(lPlace, true);
-    sgLogs->setAccessibleName(QStringLiteral("Tries log"));
-    sgLogs->setAccessibleDescription(QStringLiteral("This game's wrong guesses and their scores"));
-    sgLogs->setAccessibleRowText([](const QStringList& cells) {
-        const QStringList score = cells.value(1).split(QLatin1Char('/'));
-        return QString::fromStdString(scoreSentence(
-            cells.value(0).toStdString(), score.value(0).toInt(), score.value(1).toInt()));
-    });
-    rgDigit->setAccessibleName(QStringLiteral("Number of digits"));
-    rgDuplicate->setAccessibleName(QStringLiteral("Repeated digits allowed"));
-    rgMusic->setAccessibleName(QStringLiteral("Music"));
-    rgSound->setAccessibleName(QStringLiteral("Sound effects"));
-    tbCloseMain->setAccessibleName(QStringLiteral("Exit"));
-    tbCloseLog->setAccessibleName(QStringLiteral("Hide tries log"));
-    tbCloseOptions->setAccessibleName(QStringLiteral("Hide options"));
-    imgAbout->setAccessibleName(QStringLiteral("About Brainlock Game"));
-}
-
-void TfMain::buildMenu() {
-    puMain = new QMenu(this);
-    puMain->setObjectName(QStringLiteral("puMain"));
-    const auto addItem = [this](const char* name, const QString& caption, const char* icon,
-                                void (TfMain::*handler)()) {
-        QAction* action = puMain->addAction(QIcon(QString::fromLatin1(icon)), caption);
-        action->setObjectName(QString::fromLatin1(name));
-        // The menu has closed by the time the item's handler runs, whoever chose it.
-        if (handler)
-            connectHandler(action, &QAction::triggered, this, handler, Qt::QueuedConnection);
-        return action;
-    };
-    GiveUp1 =
-        addItem("GiveUp1", QStringLiteral("Give &Up"), ":/menu/giveup.png", &TfMain::GiveUp1Click);
-    HelpContents1 = addItem("HelpContents1", QStringLiteral("&Help Contents"), ":/menu/help.png",
-                            &TfMain::HelpContents1Click);
-    puMain->addSeparator();
-    mLogs = addItem("mLogs", kShowLogs, ":/menu/logs.png", &TfMain::mLogsClick);
-    mOptions = addItem("mOptions", kShowOptions, ":/menu/options.png", &TfMain::mOptionsClick);
-    puMain->addSeparator();
-    mExit = addItem("mExit", QStringLiteral("E&xit"), ":/menu/exit.png", &TfMain::mExitClick);
-}
-
-// The stored font is kept for completeness: with ParentFont the window's own font is used.
-void TfMain::buildInfoDialog() {
-    pInfoDlg = new controls::TProInfoDialog(this);
-    pInfoDlg->setObjectName(QStringLiteral("pInfoDlg"));
-    pInfoDlg->Caption = kWinCaption;
-    pInfoDlg->Alignment = controls::taCenter;
-    pInfoDlg->setFont(platform::pixelFont(platform::kSansFamily, 16, true));
 }
 
 // Each player opens its file while the window is built; a file that cannot be opened stops

@@ -133,30 +133,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildGamePanel();
-    void buildKeypad();
-    void buildDisplays();
+    friend class MainWindowBuilder; // makes the controls the window keeps
     void openMediaPlayers();
     void armMusicTimer();
     void openSettingsStore();
     void writeSettings(const TSettings& values);
     void placeWindow();
     void applyOptionChange(platform::TRadioGroup* group);
-    void buildSkin();
-    void buildLog();
-    void buildOptions();
-    void buildMenu();
-    void buildInfoDialog();
-    void nameForScreenReaders();
     QString secretText() const;
     void attachPopup(QWidget* widget);
     void makeDraggable(QWidget* widget);
     void windowIsOnScreen();
-    QLabel* makePanelCaption(const char* name, const QString& caption);
     void applyWindowWidth();
-    platform::TImage* makeSkinPiece(const char* name, const QString& picture, int left, int width);
-    controls::TTransparentButton* makeCloseButton(const char* name, int left, int width,
-                                                  void (TfMain::*handler)());
     void helpRequested();
     void hideAllEntryDigits();
     QLabel* markUnder(const controls::TSevenSegment* display) const;

@@ -1,0 +1,360 @@
+#include "game/MainWindowBuilder.h"
+
+#include "controls/ProDlgs.h"
+#include "controls/Seven.h"
+#include "controls/TransBtn.h"
+#include "game/PanelLayout.h"
+#include "game/SpokenText.h"
+#include "game/uMain.h"
+#include "platform/Accessibility.h"
+#include "platform/system/Help.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/SharedMnemonic.h"
+#include "platform/widgets/StdCtrls.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+
+namespace game {
+
+using controls::TSevenSegment;
+using platform::rgbColor;
+
+namespace {
+
+constexpr platform::TColor kLeftOffColor = rgbColor(32, 32, 32);
+constexpr platform::TColor kScoreOffColor = rgbColor(64, 64, 64);
+
+void setPaletteColour(QWidget* widget, QPalette::ColorRole role, platform::TColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, platform::toQColor(colour));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+// The skin first, beneath everything; the side panels' controls after the game panel's.
+void MainWindowBuilder::build() {
+    buildGamePanel();
+    buildLog();
+    buildOptions();
+    buildMenu();
+    buildInfoDialog();
+    nameForScreenReaders();
+}
+
+void MainWindowBuilder::buildGamePanel() {
+    w_.Panel1 = new platform::TBevelPanel(&w_);
+    w_.Panel1->setObjectName(QStringLiteral("Panel1"));
+    w_.makeDraggable(w_.Panel1); // where the skin leaves its bevel uncovered
+    buildSkin();
+
+    w_.lTitle = platform::makeLabel(w_.Panel1, QStringLiteral("lTitle"),
+                                    QStringLiteral("Brainlock Game"), 40, 7, platform::clWhite,
+                                    platform::uiFont(true));
+    w_.lTitle->resize(105, 13);
+    w_.attachPopup(w_.lTitle);
+    w_.makeDraggable(w_.lTitle);
+
+    buildDisplays();
+    buildKeypad();
+
+    w_.pbGuess = new QPushButton(QStringLiteral("&Guess"), w_.Panel1);
+    w_.pbGuess->setObjectName(QStringLiteral("pbGuess"));
+    w_.pbGuess->setFont(platform::uiFont(true));
+    w_.pbGuess->setGeometry(104, 120, 57, 49);
+    w_.pbGuess->setContextMenuPolicy(Qt::PreventContextMenu);
+    w_.pbGuess->setAutoDefault(true); // Enter clicks it while it has the focus
+    platform::setHelpContext(w_.pbGuess, kHelpGuess);
+    connectHandler(w_.pbGuess, &QPushButton::clicked, &w_, &TfMain::pbGuessClick);
+    w_.setFocusProxy(w_.pbGuess);
+
+    w_.lCorrect = platform::makeLabel(w_.Panel1, QStringLiteral("lCorrect"),
+                                      QStringLiteral("Correct Number"), 36, 230, platform::clWhite,
+                                      platform::uiFont(true));
+    w_.lPlace =
+        platform::makeLabel(w_.Panel1, QStringLiteral("lPlace"), QStringLiteral("Correct Place"),
+                            36, 262, platform::clWhite, platform::uiFont(true));
+    for (QLabel* label : {w_.lCorrect, w_.lPlace}) {
+        w_.attachPopup(label);
+        w_.makeDraggable(label);
+    }
+
+    w_.imgAbout = new platform::TImage(w_.Panel1);
+    w_.imgAbout->setObjectName(QStringLiteral("imgAbout"));
+    w_.imgAbout->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
+    w_.imgAbout->setGeometry(127, 246, 32, 32);
+    w_.imgAbout->setCursor(Qt::PointingHandCursor);
+    w_.imgAbout->setToolTip(QStringLiteral("About Brainlock Game"));
+    w_.attachPopup(w_.imgAbout);
+    connectHandler(w_.imgAbout, &platform::TImage::clicked, &w_, &TfMain::imgAboutClick);
+
+    w_.tbCloseMain =
+        makeCloseButton("tbCloseMain", kCloseMainLeft, 17, &TfMain::tbCloseMainClick);
+}
+
+// Every piece lies beneath every other control, so the skin is built first; the game
+// panel's left strip covers the first columns of its body.
+void MainWindowBuilder::buildSkin() {
+    w_.imgMainBody =
+        makeSkinPiece("imgMainBody", QStringLiteral(":/skin/main_body.png"), 26, kMainBodyWidth);
+    w_.imgMainLeft = makeSkinPiece("imgMainLeft", QStringLiteral(":/skin/main_left.png"), 2, 27);
+    w_.imgMainRight = makeSkinPiece("imgMainRight", QStringLiteral(":/skin/main_right.png"),
+                                    kMainRightLeft, 27);
+    const QString left = QStringLiteral(":/skin/side_left.png");
+    const QString body = QStringLiteral(":/skin/side_body.png");
+    const QString right = QStringLiteral(":/skin/side_right.png");
+    w_.imgLogLeft = makeSkinPiece("imgLogLeft", left, 0, kSideStripWidth);
+    w_.imgLogBody = makeSkinPiece("imgLogBody", body, 0, kSideBodyWidth);
+    w_.imgLogRight = makeSkinPiece("imgLogRight", right, 0, kSideStripWidth);
+    w_.imgOptLeft = makeSkinPiece("imgOptLeft", left, 0, kSideStripWidth);
+    w_.imgOptBody = makeSkinPiece("imgOptBody", body, 0, kSideBodyWidth);
+    w_.imgOptRight = makeSkinPiece("imgOptRight", right, 0, kSideStripWidth);
+    for (platform::TImage* piece : {w_.imgLogLeft, w_.imgLogBody, w_.imgLogRight, w_.imgOptLeft,
+                                    w_.imgOptBody, w_.imgOptRight})
+        piece->hide();
+}
+
+platform::TImage* MainWindowBuilder::makeSkinPiece(const char* name, const QString& picture,
+                                                   int left, int width) {
+    auto* piece = new platform::TImage(w_.Panel1);
+    piece->setObjectName(QString::fromLatin1(name));
+    piece->setPixmap(QPixmap(picture));
+    piece->setStretch(true);
+    piece->setGeometry(left, kSkinTop, width, kSkinHeight);
+    w_.attachPopup(piece);
+    w_.makeDraggable(piece);
+    return piece;
+}
+
+controls::TTransparentButton* MainWindowBuilder::makeCloseButton(const char* name, int left,
+                                                                 int width,
+                                                                 void (TfMain::*handler)()) {
+    auto* button = new controls::TTransparentButton(w_.Panel1);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setCaption(QStringLiteral("X"));
+    button->setFont(platform::uiFont(true));
+    button->setGeometry(left, 1, width, 17);
+    button->OnClick = [window = &w_, handler](QObject*) { (window->*handler)(); };
+    return button;
+}
+
+void MainWindowBuilder::buildDisplays() {
+    const QFont questionFont = platform::pixelFont(platform::kSerifFamily, 40);
+    for (int i = 0; i < kMaxDigits; ++i) {
+        const int left = 32 + kDigitStep * i;
+        QLabel* mark =
+            platform::makeLabel(w_.Panel1, QStringLiteral("lQM%1").arg(i + 1),
+                                QStringLiteral("?"), left, 40, platform::clRed, questionFont);
+        mark->resize(25, 46);
+        mark->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        mark->setVisible(i < kMinDigits);
+        w_.lQM[static_cast<std::size_t>(i)] = mark;
+    }
+    // The digit displays come after the marks so that a visible digit covers its "?".
+    for (int i = 0; i < kMaxDigits; ++i) {
+        auto* display = new TSevenSegment(w_.Panel1);
+        display->setObjectName(QStringLiteral("ssNum%1").arg(i + 1));
+        display->setGeometry(32 + kDigitStep * i, 40, 25, 41);
+        display->setNumberOfDigit(1);
+        display->setThickness(4);
+        display->setOffColor(platform::clBlack);
+        display->setShowDecimalPoint(true);
+        display->hide();
+        w_.attachPopup(display);
+        w_.makeDraggable(display);
+        w_.ssNum[static_cast<std::size_t>(i)] = display;
+    }
+
+    w_.ssLeft = new TSevenSegment(w_.Panel1);
+    w_.ssLeft->setObjectName(QStringLiteral("ssLeft"));
+    w_.ssLeft->setGeometry(112, 172, 41, 41);
+    w_.ssLeft->setNumberOfDigit(2);
+    w_.ssLeft->setThickness(4);
+    w_.ssLeft->setHorzSpace(5);
+    w_.ssLeft->setOffColor(kLeftOffColor);
+    w_.ssLeft->setLeadingZeros(true);
+    w_.ssLeft->setShowDecimalPoint(false);
+    w_.ssLeft->setToolTip(QStringLiteral("Number of guesses left"));
+    w_.attachPopup(w_.ssLeft);
+    w_.makeDraggable(w_.ssLeft);
+
+    const auto makeScore = [this](const char* name, int top) {
+        auto* display = new TSevenSegment(w_.Panel1);
+        display->setObjectName(QString::fromLatin1(name));
+        display->setGeometry(16, top, 18, 26);
+        display->setNumberOfDigit(1);
+        display->setThickness(2);
+        display->setOffColor(kScoreOffColor);
+        display->setShowDecimalPoint(false);
+        w_.attachPopup(display);
+        w_.makeDraggable(display);
+        return display;
+    };
+    w_.ssNumbers = makeScore("ssNumbers", 224);
+    w_.ssPlace = makeScore("ssPlace", 256);
+}
+
+void MainWindowBuilder::buildKeypad() {
+    static constexpr void (TfMain::*digitHandlers[10])() = {
+        &TfMain::sb0Click, &TfMain::sb1Click, &TfMain::sb2Click, &TfMain::sb3Click,
+        &TfMain::sb4Click, &TfMain::sb5Click, &TfMain::sb6Click, &TfMain::sb7Click,
+        &TfMain::sb8Click, &TfMain::sb9Click};
+    const auto makeKey = [this](const QString& name, const QString& caption, int left, int top,
+                                int width, void (TfMain::*handler)()) {
+        auto* key = new platform::TSpeedButton(w_.Panel1);
+        key->setObjectName(name);
+        key->setAccessibleName(QStringLiteral("Digit ") + caption);
+        key->setText(caption);
+        key->setFont(platform::uiFont(true));
+        key->setGeometry(left, top, width, 23);
+        key->setContextMenuPolicy(Qt::PreventContextMenu);
+        connectHandler(key, &QToolButton::clicked, &w_, handler);
+        return key;
+    };
+    constexpr int lefts[3] = {24, 48, 72};
+    // Rows of 7-8-9, 4-5-6 and 1-2-3 from the top, as on a calculator.
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const int digit = 7 - 3 * row + column;
+            w_.sbDigit[static_cast<std::size_t>(digit)] =
+                makeKey(QStringLiteral("sb%1").arg(digit), QString::number(digit), lefts[column],
+                        120 + 24 * row, 24, digitHandlers[digit]);
+        }
+    }
+    w_.sbClear = makeKey(QStringLiteral("sbClear"), QStringLiteral("C"), lefts[0], 192, 24,
+                         &TfMain::sbClearClick);
+    w_.sbDigit[0] =
+        makeKey(QStringLiteral("sb0"), QStringLiteral("0"), lefts[1], 192, 25, digitHandlers[0]);
+    w_.sbBack = makeKey(QStringLiteral("sbBack"), QStringLiteral("<-"), lefts[2], 192, 24,
+                        &TfMain::sbBackClick);
+}
+
+QLabel* MainWindowBuilder::makePanelCaption(const char* name, const QString& caption) {
+    QLabel* label = platform::makeLabel(w_.Panel1, QString::fromLatin1(name), caption, 0, 3,
+                                        platform::clWhite, platform::uiFont(true));
+    w_.attachPopup(label);
+    w_.makeDraggable(label);
+    label->hide();
+    return label;
+}
+
+// The side panels' controls are placed and shown by ShowLogPanel and ShowOptionsPanel.
+void MainWindowBuilder::buildLog() {
+    w_.lLog = makePanelCaption("lLog", QStringLiteral("Tries Log"));
+    w_.tbCloseLog = makeCloseButton("tbCloseLog", 0, 17, &TfMain::tbCloseLogClick);
+    w_.tbCloseLog->hide();
+    w_.sgLogs = new platform::TStringGrid(2, 23, w_.Panel1);
+    w_.sgLogs->setObjectName(QStringLiteral("sgLogs"));
+    w_.sgLogs->setColumnWidths({54, 28});
+    w_.sgLogs->setGeometry(0, 34, 105, 242);
+    w_.sgLogs->setFont(platform::uiFont(true));
+    w_.sgLogs->setContextMenuPolicy(Qt::PreventContextMenu);
+    setPaletteColour(w_.sgLogs, QPalette::Base, platform::clBlack);
+    setPaletteColour(w_.sgLogs, QPalette::Text, platform::clWhite);
+    platform::setHelpContext(w_.sgLogs, kHelpLog);
+    w_.sgLogs->hide();
+}
+
+void MainWindowBuilder::buildOptions() {
+    w_.lOptions = makePanelCaption("lOptions", QStringLiteral("Options"));
+    w_.tbCloseOptions = makeCloseButton("tbCloseOptions", 0, 16, &TfMain::tbCloseOptionsClick);
+    w_.tbCloseOptions->hide();
+    const auto makeGroup = [this](const char* name, const QString& caption,
+                                  const QStringList& items, int top, int height) {
+        auto* group = new platform::TRadioGroup(w_.Panel1);
+        group->setObjectName(QString::fromLatin1(name));
+        group->setTitle(caption);
+        group->setItems(items);
+        group->setFont(platform::uiFont());
+        group->setAutoFillBackground(true);
+        setPaletteColour(group, QPalette::Window, platform::clBlack);
+        setPaletteColour(group, QPalette::WindowText, platform::clWhite);
+        group->setGeometry(0, top, 89, height);
+        platform::setHelpContext(group, kHelpOptions);
+        w_.attachPopup(group);
+        group->hide();
+        return group;
+    };
+    const QStringList yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
+    const QStringList onOff{QStringLiteral("On"), QStringLiteral("Off")};
+    w_.rgDigit = makeGroup("rgDigit", QStringLiteral("# Di&git"),
+                           {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}, 27, 73);
+    w_.rgDuplicate =
+        makeGroup("rgDuplicate", QStringLiteral("&Dupicated digit"), yesNo, 103, 57);
+    w_.rgMusic = makeGroup("rgMusic", QStringLiteral("&Music Option"), onOff, 165, 57);
+    w_.rgSound = makeGroup("rgSound", QStringLiteral("&Sound Option"), onOff, 224, 57);
+    // "&Guess" and "# Di&git" share the G; Alt+G still submits the guess with the options shown.
+    platform::keepMnemonicFor(w_.pbGuess, {w_.rgDigit});
+    w_.rgDigit->OnClick = [window = &w_] { window->rgDigitClick(); };
+    w_.rgDuplicate->OnClick = [window = &w_] { window->rgDuplicateClick(); };
+    w_.rgMusic->OnClick = [window = &w_] { window->rgMusicClick(); };
+    w_.rgSound->OnClick = [window = &w_] { window->rgSoundClick(); };
+}
+
+// Names and values for screen readers.
+void MainWindowBuilder::nameForScreenReaders() {
+    w_.sbClear->setAccessibleName(QStringLiteral("Clear"));
+    w_.sbBack->setAccessibleName(QStringLiteral("Delete last digit"));
+    w_.pbGuess->setAccessibleName(QStringLiteral("Guess"));
+    for (std::size_t i = 0; i < w_.ssNum.size(); ++i)
+        w_.ssNum[i]->setAccessibleName(QStringLiteral("Guess digit %1").arg(i + 1));
+    w_.ssLeft->setAccessibleName(w_.ssLeft->toolTip());
+    // The score displays are named by their captions, which are then not read again.
+    w_.ssNumbers->setAccessibleName(w_.lCorrect->text());
+    w_.ssPlace->setAccessibleName(w_.lPlace->text());
+    platform::setAccessibleHidden(w_.lCorrect, true);
+    platform::setAccessibleHidden(w_.lPlace, true);
+    w_.sgLogs->setAccessibleName(QStringLiteral("Tries log"));
+    w_.sgLogs->setAccessibleDescription(
+        QStringLiteral("This game's wrong guesses and their scores"));
+    w_.sgLogs->setAccessibleRowText([](const QStringList& cells) {
+        const QStringList score = cells.value(1).split(QLatin1Char('/'));
+        return QString::fromStdString(scoreSentence(
+            cells.value(0).toStdString(), score.value(0).toInt(), score.value(1).toInt()));
+    });
+    w_.rgDigit->setAccessibleName(QStringLiteral("Number of digits"));
+    w_.rgDuplicate->setAccessibleName(QStringLiteral("Repeated digits allowed"));
+    w_.rgMusic->setAccessibleName(QStringLiteral("Music"));
+    w_.rgSound->setAccessibleName(QStringLiteral("Sound effects"));
+    w_.tbCloseMain->setAccessibleName(QStringLiteral("Exit"));
+    w_.tbCloseLog->setAccessibleName(QStringLiteral("Hide tries log"));
+    w_.tbCloseOptions->setAccessibleName(QStringLiteral("Hide options"));
+    w_.imgAbout->setAccessibleName(QStringLiteral("About Brainlock Game"));
+}
+
+void MainWindowBuilder::buildMenu() {
+    w_.puMain = new QMenu(&w_);
+    w_.puMain->setObjectName(QStringLiteral("puMain"));
+    const auto addItem = [this](const char* name, const QString& caption, const char* icon,
+                                void (TfMain::*handler)()) {
+        QAction* action = w_.puMain->addAction(QIcon(QString::fromLatin1(icon)), caption);
+        action->setObjectName(QString::fromLatin1(name));
+        // The menu has closed by the time the item's handler runs, whoever chose it.
+        if (handler)
+            connectHandler(action, &QAction::triggered, &w_, handler, Qt::QueuedConnection);
+        return action;
+    };
+    w_.GiveUp1 = addItem("GiveUp1", QStringLiteral("Give &Up"), ":/menu/giveup.png",
+                         &TfMain::GiveUp1Click);
+    w_.HelpContents1 = addItem("HelpContents1", QStringLiteral("&Help Contents"),
+                               ":/menu/help.png", &TfMain::HelpContents1Click);
+    w_.puMain->addSeparator();
+    w_.mLogs = addItem("mLogs", kShowLogs, ":/menu/logs.png", &TfMain::mLogsClick);
+    w_.mOptions =
+        addItem("mOptions", kShowOptions, ":/menu/options.png", &TfMain::mOptionsClick);
+    w_.puMain->addSeparator();
+    w_.mExit = addItem("mExit", QStringLiteral("E&xit"), ":/menu/exit.png", &TfMain::mExitClick);
+}
+
+// The stored font is kept for completeness: with ParentFont the window's own font is used.
+void MainWindowBuilder::buildInfoDialog() {
+    w_.pInfoDlg = new controls::TProInfoDialog(&w_);
+    w_.pInfoDlg->setObjectName(QStringLiteral("pInfoDlg"));
+    w_.pInfoDlg->Caption = kWinCaption;
+    w_.pInfoDlg->Alignment = controls::taCenter;
+    w_.pInfoDlg->setFont(platform::pixelFont(platform::kSansFamily, 16, true));
+}
+
+} // namespace game
