@@ -1,7 +1,12 @@
-// The options and window state the game keeps between runs, with their first-run values.
+// The options and window state the game keeps between runs, with their first-run values, and
+// the one table of them: each value's stored name, its field and the range the game plays
+// with, in the order they are stored. Loading, saving, the first run and the scripts that
+// write a settings file all go by the table.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <limits>
 
 namespace game {
 
@@ -15,5 +20,32 @@ struct TSettings {
     bool Logs = true;    // tries-log panel shown
     bool Option = false; // options panel shown
 };
+
+// One stored value: a whole number (`integer`) or a yes/no (`flag`), the other null.
+struct SettingField {
+    const char* name;
+    std::int32_t TSettings::*integer;
+    bool TSettings::*flag;
+    std::int32_t lowest; // what a game can use; a stored number outside it is brought in
+    std::int32_t highest;
+
+    std::int32_t stored(const TSettings& settings) const {
+        return integer ? settings.*integer : (settings.*flag ? 1 : 0);
+    }
+};
+
+constexpr std::int32_t kAnyNumberLow = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kAnyNumberHigh = std::numeric_limits<std::int32_t>::max();
+
+inline constexpr std::array<SettingField, 8> kSettingFields{{
+    {"Left", &TSettings::Left, nullptr, kAnyNumberLow, kAnyNumberHigh},
+    {"Top", &TSettings::Top, nullptr, kAnyNumberLow, kAnyNumberHigh},
+    {"Digit", &TSettings::Digit, nullptr, 4, 6},
+    {"Duplicate", nullptr, &TSettings::Duplicate, 0, 1},
+    {"Music", nullptr, &TSettings::Music, 0, 1},
+    {"Sound", nullptr, &TSettings::Sound, 0, 1},
+    {"Logs", nullptr, &TSettings::Logs, 0, 1},
+    {"Option", nullptr, &TSettings::Option, 0, 1},
+}};
 
 } // namespace game

@@ -182,7 +182,8 @@ void TfMain::attachPopup(QWidget* widget) {
 void TfMain::FormCreate() {
     try {
         openSettingsStore();
-        if (!store_->ValueExists(QStringLiteral("Left"))) writeSettings(TSettings{});
+        if (!store_->ValueExists(QString::fromLatin1(kSettingFields.front().name)))
+            writeSettings(TSettings{});
         LoadSettings();
     } catch (const std::exception& e) {
         platform::postApplicationError(QString::fromUtf8(e.what()));
@@ -209,32 +210,25 @@ void TfMain::openSettingsStore() {
 
 // Reads in order; a failure leaves the fields after it at their first-run values.
 void TfMain::LoadSettings() {
-    Settings.Left = store_->ReadInteger(QStringLiteral("Left"));
-    Settings.Top = store_->ReadInteger(QStringLiteral("Top"));
-    Settings.Digit = store_->ReadInteger(QStringLiteral("Digit"));
-    Settings.Duplicate = store_->ReadBool(QStringLiteral("Duplicate"));
-    Settings.Music = store_->ReadBool(QStringLiteral("Music"));
-    Settings.Sound = store_->ReadBool(QStringLiteral("Sound"));
-    Settings.Logs = store_->ReadBool(QStringLiteral("Logs"));
-    Settings.Option = store_->ReadBool(QStringLiteral("Option"));
+    for (const SettingField& field : kSettingFields) {
+        const QString name = QString::fromLatin1(field.name);
+        if (field.integer)
+            Settings.*field.integer = store_->ReadInteger(name);
+        else
+            Settings.*field.flag = store_->ReadBool(name);
+    }
 }
 
 void TfMain::SaveSettings() {
     writeSettings(Settings);
 }
 
-// The eight values in their order, as one update: a crash during a save leaves the whole
-// previous save. The first run writes the defaults this way.
+// The values in their order, as one update: a crash during a save leaves the whole previous
+// save. The first run writes the defaults this way.
 void TfMain::writeSettings(const TSettings& values) {
     platform::TSettingsUpdate update(*store_);
-    store_->WriteInteger(QStringLiteral("Left"), values.Left);
-    store_->WriteInteger(QStringLiteral("Top"), values.Top);
-    store_->WriteInteger(QStringLiteral("Digit"), values.Digit);
-    store_->WriteBool(QStringLiteral("Duplicate"), values.Duplicate);
-    store_->WriteBool(QStringLiteral("Music"), values.Music);
-    store_->WriteBool(QStringLiteral("Sound"), values.Sound);
-    store_->WriteBool(QStringLiteral("Logs"), values.Logs);
-    store_->WriteBool(QStringLiteral("Option"), values.Option);
+    for (const SettingField& field : kSettingFields)
+        store_->WriteInteger(QString::fromLatin1(field.name), field.stored(values));
     update.Commit();
 }
 

@@ -63,8 +63,7 @@ echo "$compositor: output at $OUT_X,$OUT_Y, XWayland on $xdisplay"
 
 export XDG_CONFIG_HOME="$work/config"
 conf="$XDG_CONFIG_HOME/Norvane/Brainlock.conf"
-mkdir -p "$(dirname "$conf")"
-printf '[General]\nLeft=200\nTop=150\nDigit=4\nDuplicate=0\nMusic=0\nSound=0\nLogs=1\nOption=0\n' >"$conf"
+write_settings "$RUNTIME" "$conf" Left=200 Top=150 Music=0 Sound=0
 if [ "$mode" = xwayland ]; then
   game_env=(DISPLAY="$xdisplay" XAUTHORITY="$xauthority" QT_QPA_PLATFORM=xcb)
 else

@@ -9,6 +9,7 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "no DISPLAY: the end-to-end test needs an X server (scripts/test starts one)"
   exit 77
 fi
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/settings-lib"
 work=$(mktemp -d)
 [ -n "${GAME:-}" ] || GAME=(./brainlock)
 pid=""

@@ -13,7 +13,7 @@ rounds=${3:-200}
 folder="$work/config/Norvane"
 file="$folder/Brainlock.conf"
 mkdir -p "$folder"
-old=$'[General]\nLeft=-3000\nTop=-3000\nDigit=7\nDuplicate=0\nMusic=0\nSound=0\nLogs=1\nOption=0\n'
+old="$(settings_text "$RUNTIME" Left=-3000 Top=-3000 Digit=7 Music=0 Sound=0)"$'\n'
 # The game's own save: the window brought to the screen's corner, six digits, sorted names.
 new=$'[General]\nDigit=6\nDuplicate=0\nLeft=0\nLogs=1\nMusic=0\nOption=0\nSound=0\nTop=0\n'
 extra=64 # six digits widen the window

@@ -29,8 +29,7 @@ full_disk_at_exit() {
   mkdir -p "$folder"
   mount -t tmpfs -o size=64k tmpfs "$folder"
   trap 'umount "$folder"; cleanup' EXIT
-  printf '[General]\nLeft=300\nTop=132\nDigit=4\nDuplicate=0\nMusic=0\nSound=0\nLogs=1\nOption=0\n' \
-    >"$folder/Brainlock.conf"
+  write_settings "$RUNTIME" "$folder/Brainlock.conf" Music=0 Sound=0
   cp "$folder/Brainlock.conf" "$work/before"
   dd if=/dev/zero of="$folder/filler" bs=4k 2>/dev/null || true # the disk is now full
   inotifywait -m -e modify,create,delete,move,attrib "$folder" >"$work/changes" 2>"$work/watching" &

@@ -39,7 +39,7 @@ start_sound_server
 # (tests/lsan.supp); their stacks run through libraries built without frame pointers, which
 # only the slow unwinder follows as far as the suppressed library.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
-printf '[General]\nLeft=300\nTop=132\nDigit=4\nDuplicate=0\nMusic=0\nSound=1\nLogs=1\nOption=0\n' >"$XDG_CONFIG_HOME/Norvane/Brainlock.conf"
+write_settings "$RUNTIME" "$XDG_CONFIG_HOME/Norvane/Brainlock.conf" Music=0
 start_game
 # The sounds load once the window has painted: then the music's stream and the effects' are
 # on the server.

@@ -37,8 +37,7 @@ eval "$(xdotool getwindowgeometry --shell "$output" | sed 's/^/OUT_/')"
 # A place stored by an earlier run on X11, which this run must keep.
 export XDG_CONFIG_HOME="$work/config"
 conf="$XDG_CONFIG_HOME/Norvane/Brainlock.conf"
-mkdir -p "$(dirname "$conf")"
-printf '[General]\nLeft=123\nTop=77\nDigit=4\nDuplicate=0\nMusic=0\nSound=1\nLogs=1\nOption=0\n' >"$conf"
+write_settings "$RUNTIME" "$conf" Left=123 Top=77 Music=0
 # Qt's Wayland plugin and libwayland-client keep allocations past the exit, and the plugin is
 # unloaded before a sanitizer build's leak check, which then cannot name them for a
 # suppression: this one run goes without the leak check (the X11 runs keep it).
