@@ -3,6 +3,7 @@
 #include "controls/ProDlgs.h"
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
+#include "game/MainLayout.h"
 #include "game/PanelLayout.h"
 #include "game/SpokenText.h"
 #include "game/uMain.h"
@@ -25,6 +26,23 @@ namespace {
 
 constexpr platform::TColor kLeftOffColor = rgbColor(32, 32, 32);
 constexpr platform::TColor kScoreOffColor = rgbColor(64, 64, 64);
+
+void setGeometry(QWidget* control, const Rect& r) {
+    control->setGeometry(r.left, r.top, r.width, r.height);
+}
+
+// A control at its place in the table, named after it.
+void placeByName(QWidget* control, std::string_view name) {
+    control->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    setGeometry(control, placeOf(name).rect);
+}
+
+QLabel* makeLabelAt(QWidget* parent, std::string_view name, const QString& caption) {
+    const Rect& r = placeOf(name).rect;
+    return platform::makeLabel(
+        parent, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), caption,
+        r.left, r.top, platform::clWhite, platform::uiFont(true));
+}
 
 void setPaletteColour(QWidget* widget, QPalette::ColorRole role, platform::TColor colour) {
     QPalette palette = widget->palette();
@@ -50,10 +68,8 @@ void MainWindowBuilder::buildGamePanel() {
     w_.makeDraggable(w_.Panel1); // where the skin leaves its bevel uncovered
     buildSkin();
 
-    w_.lTitle = platform::makeLabel(w_.Panel1, QStringLiteral("lTitle"),
-                                    QStringLiteral("Brainlock Game"), 40, 7, platform::clWhite,
-                                    platform::uiFont(true));
-    w_.lTitle->resize(105, 13);
+    w_.lTitle = makeLabelAt(w_.Panel1, "lTitle", QStringLiteral("Brainlock Game"));
+    w_.lTitle->resize(placeOf("lTitle").rect.width, placeOf("lTitle").rect.height);
     w_.attachPopup(w_.lTitle);
     w_.makeDraggable(w_.lTitle);
 
@@ -61,37 +77,31 @@ void MainWindowBuilder::buildGamePanel() {
     buildKeypad();
 
     w_.pbGuess = new QPushButton(QStringLiteral("&Guess"), w_.Panel1);
-    w_.pbGuess->setObjectName(QStringLiteral("pbGuess"));
+    placeByName(w_.pbGuess, "pbGuess");
     w_.pbGuess->setFont(platform::uiFont(true));
-    w_.pbGuess->setGeometry(104, 120, 57, 49);
     w_.pbGuess->setContextMenuPolicy(Qt::PreventContextMenu);
     w_.pbGuess->setAutoDefault(true); // Enter clicks it while it has the focus
     platform::setHelpContext(w_.pbGuess, kHelpGuess);
     connectHandler(w_.pbGuess, &QPushButton::clicked, &w_, &TfMain::pbGuessClick);
     w_.setFocusProxy(w_.pbGuess);
 
-    w_.lCorrect = platform::makeLabel(w_.Panel1, QStringLiteral("lCorrect"),
-                                      QStringLiteral("Correct Number"), 36, 230, platform::clWhite,
-                                      platform::uiFont(true));
-    w_.lPlace =
-        platform::makeLabel(w_.Panel1, QStringLiteral("lPlace"), QStringLiteral("Correct Place"),
-                            36, 262, platform::clWhite, platform::uiFont(true));
+    w_.lCorrect = makeLabelAt(w_.Panel1, "lCorrect", QStringLiteral("Correct Number"));
+    w_.lPlace = makeLabelAt(w_.Panel1, "lPlace", QStringLiteral("Correct Place"));
     for (QLabel* label : {w_.lCorrect, w_.lPlace}) {
         w_.attachPopup(label);
         w_.makeDraggable(label);
     }
 
     w_.imgAbout = new platform::TImage(w_.Panel1);
-    w_.imgAbout->setObjectName(QStringLiteral("imgAbout"));
+    placeByName(w_.imgAbout, "imgAbout");
     w_.imgAbout->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
-    w_.imgAbout->setGeometry(127, 246, 32, 32);
     w_.imgAbout->setCursor(Qt::PointingHandCursor);
     w_.imgAbout->setToolTip(QStringLiteral("About Brainlock Game"));
     w_.attachPopup(w_.imgAbout);
     connectHandler(w_.imgAbout, &platform::TImage::clicked, &w_, &TfMain::imgAboutClick);
 
-    w_.tbCloseMain =
-        makeCloseButton("tbCloseMain", kCloseMainLeft, 17, &TfMain::tbCloseMainClick);
+    w_.tbCloseMain = makeCloseButton("tbCloseMain", placeOf("tbCloseMain").rect.left,
+                                     placeOf("tbCloseMain").rect.width, &TfMain::tbCloseMainClick);
 }
 
 // Every piece lies beneath every other control, so the skin is built first; the game
@@ -99,9 +109,12 @@ void MainWindowBuilder::buildGamePanel() {
 void MainWindowBuilder::buildSkin() {
     w_.imgMainBody =
         makeSkinPiece("imgMainBody", QStringLiteral(":/skin/main_body.png"), 26, kMainBodyWidth);
-    w_.imgMainLeft = makeSkinPiece("imgMainLeft", QStringLiteral(":/skin/main_left.png"), 2, 27);
-    w_.imgMainRight = makeSkinPiece("imgMainRight", QStringLiteral(":/skin/main_right.png"),
-                                    kMainRightLeft, 27);
+    w_.imgMainLeft =
+        makeSkinPiece("imgMainLeft", QStringLiteral(":/skin/main_left.png"),
+                      placeOf("imgMainLeft").rect.left, placeOf("imgMainLeft").rect.width);
+    w_.imgMainRight =
+        makeSkinPiece("imgMainRight", QStringLiteral(":/skin/main_right.png"),
+                      placeOf("imgMainRight").rect.left, placeOf("imgMainRight").rect.width);
     const QString left = QStringLiteral(":/skin/side_left.png");
     const QString body = QStringLiteral(":/skin/side_body.png");
     const QString right = QStringLiteral(":/skin/side_right.png");
@@ -143,11 +156,11 @@ controls::TTransparentButton* MainWindowBuilder::makeCloseButton(const char* nam
 void MainWindowBuilder::buildDisplays() {
     const QFont questionFont = platform::pixelFont(platform::kSerifFamily, 40);
     for (int i = 0; i < kMaxDigits; ++i) {
-        const int left = 32 + kDigitStep * i;
+        const Rect place = entryMarkRect(i);
         QLabel* mark =
-            platform::makeLabel(w_.Panel1, QStringLiteral("lQM%1").arg(i + 1),
-                                QStringLiteral("?"), left, 40, platform::clRed, questionFont);
-        mark->resize(25, 46);
+            platform::makeLabel(w_.Panel1, QStringLiteral("lQM%1").arg(i + 1), QStringLiteral("?"),
+                                place.left, place.top, platform::clRed, questionFont);
+        mark->resize(place.width, place.height);
         mark->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         mark->setVisible(i < kMinDigits);
         w_.lQM[static_cast<std::size_t>(i)] = mark;
@@ -156,7 +169,7 @@ void MainWindowBuilder::buildDisplays() {
     for (int i = 0; i < kMaxDigits; ++i) {
         auto* display = new TSevenSegment(w_.Panel1);
         display->setObjectName(QStringLiteral("ssNum%1").arg(i + 1));
-        display->setGeometry(32 + kDigitStep * i, 40, 25, 41);
+        setGeometry(display, entryDisplayRect(i));
         display->setNumberOfDigit(1);
         display->setThickness(4);
         display->setOffColor(platform::clBlack);
@@ -168,8 +181,7 @@ void MainWindowBuilder::buildDisplays() {
     }
 
     w_.ssLeft = new TSevenSegment(w_.Panel1);
-    w_.ssLeft->setObjectName(QStringLiteral("ssLeft"));
-    w_.ssLeft->setGeometry(112, 172, 41, 41);
+    placeByName(w_.ssLeft, "ssLeft");
     w_.ssLeft->setNumberOfDigit(2);
     w_.ssLeft->setThickness(4);
     w_.ssLeft->setHorzSpace(5);
@@ -180,10 +192,9 @@ void MainWindowBuilder::buildDisplays() {
     w_.attachPopup(w_.ssLeft);
     w_.makeDraggable(w_.ssLeft);
 
-    const auto makeScore = [this](const char* name, int top) {
+    const auto makeScore = [this](const char* name) {
         auto* display = new TSevenSegment(w_.Panel1);
-        display->setObjectName(QString::fromLatin1(name));
-        display->setGeometry(16, top, 18, 26);
+        placeByName(display, name);
         display->setNumberOfDigit(1);
         display->setThickness(2);
         display->setOffColor(kScoreOffColor);
@@ -192,8 +203,8 @@ void MainWindowBuilder::buildDisplays() {
         w_.makeDraggable(display);
         return display;
     };
-    w_.ssNumbers = makeScore("ssNumbers", 224);
-    w_.ssPlace = makeScore("ssPlace", 256);
+    w_.ssNumbers = makeScore("ssNumbers");
+    w_.ssPlace = makeScore("ssPlace");
 }
 
 void MainWindowBuilder::buildKeypad() {
@@ -201,34 +212,24 @@ void MainWindowBuilder::buildKeypad() {
         &TfMain::sb0Click, &TfMain::sb1Click, &TfMain::sb2Click, &TfMain::sb3Click,
         &TfMain::sb4Click, &TfMain::sb5Click, &TfMain::sb6Click, &TfMain::sb7Click,
         &TfMain::sb8Click, &TfMain::sb9Click};
-    const auto makeKey = [this](const QString& name, const QString& caption, int left, int top,
-                                int width, void (TfMain::*handler)()) {
+    const auto makeKey = [this](std::string_view name, const QString& caption,
+                                void (TfMain::*handler)()) {
         auto* key = new platform::TSpeedButton(w_.Panel1);
-        key->setObjectName(name);
+        placeByName(key, name);
         key->setAccessibleName(QStringLiteral("Digit ") + caption);
         key->setText(caption);
         key->setFont(platform::uiFont(true));
-        key->setGeometry(left, top, width, 23);
         key->setContextMenuPolicy(Qt::PreventContextMenu);
         connectHandler(key, &QToolButton::clicked, &w_, handler);
         return key;
     };
-    constexpr int lefts[3] = {24, 48, 72};
     // Rows of 7-8-9, 4-5-6 and 1-2-3 from the top, as on a calculator.
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const int digit = 7 - 3 * row + column;
-            w_.sbDigit[static_cast<std::size_t>(digit)] =
-                makeKey(QStringLiteral("sb%1").arg(digit), QString::number(digit), lefts[column],
-                        120 + 24 * row, 24, digitHandlers[digit]);
-        }
-    }
-    w_.sbClear = makeKey(QStringLiteral("sbClear"), QStringLiteral("C"), lefts[0], 192, 24,
-                         &TfMain::sbClearClick);
-    w_.sbDigit[0] =
-        makeKey(QStringLiteral("sb0"), QStringLiteral("0"), lefts[1], 192, 25, digitHandlers[0]);
-    w_.sbBack = makeKey(QStringLiteral("sbBack"), QStringLiteral("<-"), lefts[2], 192, 24,
-                        &TfMain::sbBackClick);
+    for (const int digit : {7, 8, 9, 4, 5, 6, 1, 2, 3})
+        w_.sbDigit[static_cast<std::size_t>(digit)] =
+            makeKey(keyName(digit), QString::number(digit), digitHandlers[digit]);
+    w_.sbClear = makeKey("sbClear", QStringLiteral("C"), &TfMain::sbClearClick);
+    w_.sbDigit[0] = makeKey(keyName(0), QStringLiteral("0"), digitHandlers[0]);
+    w_.sbBack = makeKey("sbBack", QStringLiteral("<-"), &TfMain::sbBackClick);
 }
 
 QLabel* MainWindowBuilder::makePanelCaption(const char* name, const QString& caption) {
@@ -248,7 +249,7 @@ void MainWindowBuilder::buildLog() {
     w_.sgLogs = new platform::TStringGrid(2, 23, w_.Panel1);
     w_.sgLogs->setObjectName(QStringLiteral("sgLogs"));
     w_.sgLogs->setColumnWidths({54, 28});
-    w_.sgLogs->setGeometry(0, 34, 105, 242);
+    setGeometry(w_.sgLogs, kLogGridRect);
     w_.sgLogs->setFont(platform::uiFont(true));
     w_.sgLogs->setContextMenuPolicy(Qt::PreventContextMenu);
     setPaletteColour(w_.sgLogs, QPalette::Base, platform::clBlack);
@@ -281,8 +282,7 @@ void MainWindowBuilder::buildOptions() {
     const QStringList onOff{QStringLiteral("On"), QStringLiteral("Off")};
     w_.rgDigit = makeGroup("rgDigit", QStringLiteral("# Di&git"),
                            {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}, 27, 73);
-    w_.rgDuplicate =
-        makeGroup("rgDuplicate", QStringLiteral("&Dupicated digit"), yesNo, 103, 57);
+    w_.rgDuplicate = makeGroup("rgDuplicate", QStringLiteral("&Dupicated digit"), yesNo, 103, 57);
     w_.rgMusic = makeGroup("rgMusic", QStringLiteral("&Music Option"), onOff, 165, 57);
     w_.rgSound = makeGroup("rgSound", QStringLiteral("&Sound Option"), onOff, 224, 57);
     // "&Guess" and "# Di&git" share the G; Alt+G still submits the guess with the options shown.
@@ -336,14 +336,13 @@ void MainWindowBuilder::buildMenu() {
             connectHandler(action, &QAction::triggered, &w_, handler, Qt::QueuedConnection);
         return action;
     };
-    w_.GiveUp1 = addItem("GiveUp1", QStringLiteral("Give &Up"), ":/menu/giveup.png",
-                         &TfMain::GiveUp1Click);
-    w_.HelpContents1 = addItem("HelpContents1", QStringLiteral("&Help Contents"),
-                               ":/menu/help.png", &TfMain::HelpContents1Click);
+    w_.GiveUp1 =
+        addItem("GiveUp1", QStringLiteral("Give &Up"), ":/menu/giveup.png", &TfMain::GiveUp1Click);
+    w_.HelpContents1 = addItem("HelpContents1", QStringLiteral("&Help Contents"), ":/menu/help.png",
+                               &TfMain::HelpContents1Click);
     w_.puMain->addSeparator();
     w_.mLogs = addItem("mLogs", kShowLogs, ":/menu/logs.png", &TfMain::mLogsClick);
-    w_.mOptions =
-        addItem("mOptions", kShowOptions, ":/menu/options.png", &TfMain::mOptionsClick);
+    w_.mOptions = addItem("mOptions", kShowOptions, ":/menu/options.png", &TfMain::mOptionsClick);
     w_.puMain->addSeparator();
     w_.mExit = addItem("mExit", QStringLiteral("E&xit"), ":/menu/exit.png", &TfMain::mExitClick);
 }

@@ -8,7 +8,7 @@ RUNTIME=$1
 . "$(dirname "$0")/lib.sh"
 
 start_game
-click 143 262 # the padlock picture
+click $(centre imgAbout) # the padlock picture
 about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Brainlock Game$' | head -n 1) ||
   fail "the picture opened no window captioned \"About Brainlock Game\""
 eval "$(xdotool getwindowgeometry --shell "$about" | sed 's/^/ABOUT_/')"

@@ -112,7 +112,7 @@ if [ "$mode" = xwayland ]; then
   lose_shown() { lose=$(on_xwayland xdotool search --onlyvisible --name '^You Lose !!$' | head -n 1); [ -n "$lose" ]; }
   shown_x() { on_xwayland xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort; }
   menu_shown() { [ -n "$(comm -13 <(echo "$1") <(shown_x))" ]; }
-  point 60 12
+  point $(title_point 20)
   xdotool click 1
   before=$(shown_x)
   xdotool key shift+F10
@@ -126,7 +126,7 @@ fi
 
 # "X": the exit question, found by its face (the dialogs' grey) on the output.
 dialog_grey="239,239,239"
-point 171 9
+point $(centre tbCloseMain)
 import -window "$output" "$work/before-exit.png"
 xdotool click 1
 question_box() { # the bounding box of the grey where the screen changed
@@ -192,7 +192,7 @@ else
   }
   for round in 1 2 3; do
     import -window "$output" "$work/before-about.png"
-    point 143 262
+    point $(centre imgAbout)
     xdotool click 1
     wait_until 10 about_box || fail "the picture opened no about box (round $round)"
     centre="$((qx + qw / 2)),$((qy + qh / 2))"
@@ -207,7 +207,7 @@ else
     }
   done
   echo "the about box, shown three times, was centred over the game each time"
-  point 171 9
+  point $(centre tbCloseMain)
   import -window "$output" "$work/before-exit.png"
   xdotool click 1
   wait_until 10 question_box || fail "\"X\" showed no exit question the second time"

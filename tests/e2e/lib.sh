@@ -3,13 +3,14 @@
 # With E2E_WM=openbox (or i3, or xfwm4) the script runs under that window manager, started for
 # it and stopped with it; otherwise on the bare server.
 # Needs: RUNTIME (the runtime folder); GAME, the command that starts the game there, may be
-# set before (./brainlock by default), and E2E_CONFIG_HOME, where its settings go. Sets: pid,
+# set before (./brainlock by default), E2E_CONFIG_HOME, where its settings go, and FACTS, the
+# folder of the game's facts (brainlock-facts.sh) when not RUNTIME. Sets: pid,
 # wid, X, Y, WIDTH, HEIGHT, work.
 if [ -z "${DISPLAY:-}" ]; then
   echo "no DISPLAY: the end-to-end test needs an X server (scripts/test starts one)"
   exit 77
 fi
-. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/settings-lib"
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/facts-lib"
 work=$(mktemp -d)
 [ -n "${GAME:-}" ] || GAME=(./brainlock)
 pid=""
@@ -150,23 +151,26 @@ message_box_text() {
   wait_until 10 window_gone "$box" || fail "Enter left the message box open"
   sed -n 's/^brainlock: error: //p' "$work/stderr" | tail -n 1
 }
-# Keypad buttons' centres, in window coordinates, and typing a guess on them.
-key_x=(60 36 60 84 36 60 84 36 60 84)
-key_y=(203 179 179 179 155 155 155 131 131 131)
+# A control's centre in window coordinates ("x y"), from the game's own layout; $2, the extra
+# width of a wider game.
+centre() { centre_of "${FACTS:-$RUNTIME}" "$@"; }
+# Typing a guess on the keypad.
 type_digits() {
   local digits=$1 i
   for ((i = 0; i < ${#digits}; i++)); do
-    local d=${digits:i:1}
-    click "${key_x[d]}" "${key_y[d]}"
+    # shellcheck disable=SC2046 # "x y", two words
+    click $(centre "sb${digits:i:1}")
   done
 }
 # Whether a window is no longer on screen.
 window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-# What ssLeft shows, read from a screenshot by READER (tests' read_seven); $2 moves it right
-# (a wider game panel).
+# What ssLeft shows, read from a screenshot by READER (tests' read_seven); $2, the extra width
+# of a wider game.
 read_left() {
+  local left top width height
+  read -r left top width height < <(place_of "${FACTS:-$RUNTIME}" ssLeft "${2:-0}")
   import -window root "$work/shot.png"
-  "$reader" "$work/shot.png" $((X + 112 + ${2:-0})) $((Y + 172)) 41 41 2 4 5
+  "$reader" "$work/shot.png" $((X + left)) $((Y + top)) "$width" "$height" 2 4 5
 }
 # What ssLeft shows once it shows $1, or what it still shows after ten seconds: a guess or a
 # new game is painted when the game gets to it.
@@ -183,7 +187,7 @@ play_a_wrong_guess() {
   local attempt left
   for attempt in 1234 5678; do
     type_digits "$attempt"
-    click 132 144 # Guess
+    click $(centre pbGuess)
     left=$(guesses_left 10)
     [ "$left" = "10" ] && return 0
   done
@@ -246,17 +250,24 @@ check_dialog() {
 # never comes when the pointer is there already.)
 point() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; }
 click() { point "$1" "$2"; xdotool click 1; sleep 0.15; }
+# A point of the title, $1 pixels from its left edge, in window coordinates ("x y").
+title_point() {
+  local left top width height
+  read -r left top width height < <(place_of "${FACTS:-$RUNTIME}" lTitle)
+  echo "$((left + $1)) $((top + height / 2 - 1))"
+}
 # Drags the window by its title with the left button: the pointer ends $1, $2 pixels from
 # the press, in five steps after a first one of 12 pixels to the right, past the platform's
 # drag distance (Qt's default 10 pixels, on Windows 4), which starts the drag. The pressed
 # point stays under the pointer: the window moves by exactly $1, $2.
 drag_title() {
-  local step
-  point 48 12
+  local step x y
+  read -r x y < <(title_point 8)
+  point "$x" "$y"
   xdotool mousedown 1
-  point 60 12
+  point $((x + 12)) "$y"
   for step in 1 2 3 4 5; do
-    point $((48 + $1 * step / 5)) $((12 + $2 * step / 5))
+    point $((x + $1 * step / 5)) $((y + $2 * step / 5))
   done
   xdotool mouseup 1
 }
@@ -271,7 +282,7 @@ menu_closed() { local w; for w in $menu; do window_gone "$w" || return 1; done; 
 menu_item() {
   local before menu
   before=$(shown_windows)
-  point 60 12
+  point $(title_point 20)
   xdotool click 3
   wait_until 10 menu_open "$before" || fail "a right click on the title opened no menu"
   xdotool key "$1"
@@ -316,7 +327,7 @@ expect_startup_error() {
 # Clicks the game panel's "X" (moved right by the extra width, if given) and waits for the
 # exit question, whose window it puts in `dialog`.
 ask_to_exit() {
-  click $((171 + ${1:-0})) 9
+  click $(centre tbCloseMain "${1:-0}")
   dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Confirm$' | head -n 1) ||
     fail "the exit question did not appear"
 }

@@ -45,11 +45,11 @@ echo "dragging the title moved the window from $old to $X,$Y"
 # no drag: the pointer moving on without a button leaves the window where it is. And a right
 # press opens the menu and leaves the window where it is (the menu's round trip also shows
 # that the pointer's moves have all been dealt with).
-point 60 12
+point $(title_point 20)
 xdotool click 1
-point 120 62
+point $(centre ssNum3)
 before=$(shown_windows)
-point 60 12
+point $(title_point 20)
 xdotool mousedown 3
 menu=""
 wait_until 10 menu_open "$before" ||

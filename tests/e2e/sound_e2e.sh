@@ -26,7 +26,7 @@ export SDL_AUDIODRIVER=no-such-driver
 start_game
 wait_until 20 grep -q "playing silently" "$work/stderr" ||
   fail "no word on standard error of the silent output"
-click 60 203 # "1": a click that sounds nowhere
+click $(centre sb0) # "0": a click that sounds nowhere
 kill -0 "$pid" || fail "the game ended without a sound device"
 echo "no sound device: the game runs silently"
 exit_game
@@ -83,7 +83,7 @@ wait "$recorder" 2>/dev/null || true
 idle=$(level "$work/idle.raw")
 awk -v p="$idle" 'BEGIN { exit !(p == 0) }' || fail "the idle game sounded (peak $idle)"
 recording "$work/click.raw"
-click 60 203 # "1"
+click $(centre sb0) # "0"
 heard() { peak=$(level "$1"); awk -v p="$peak" 'BEGIN { exit !(p > 0.1) }'; }
 wait_until 10 heard "$work/click.raw" || fail "the click was not heard (peak $peak)"
 kill "$recorder"
@@ -105,7 +105,7 @@ pw-record -P '{ stream.capture.sink=true }' --target e2e --rate 44100 --channels
 helpers+=($!)
 wait_until 10 eval "pw-cli ls Node | grep -q 'media.class = \"Stream/Input/Audio\"'" ||
   fail "pw-record did not start"
-click 60 203 # "1"
+click $(centre sb0) # "0"
 wait_until 10 heard "$work/pw-click.raw" || fail "the click was not heard through PipeWire (peak $peak)"
 # Then idle, the click over (its last 0.3 s silent), so that the exit finds the devices paused.
 quiet() { [ "$(tail -c 26460 "$work/pw-click.raw" | level /dev/stdin)" = 0.000000 ]; }

@@ -68,7 +68,7 @@ echo "dragging the title by $dx,$dy from the press moved the window from $from t
 
 # "X": the exit question opens over the game (the screen changes) and takes the keyboard.
 import -window "$output" "$work/before-exit.png"
-click 171 9
+click $(centre tbCloseMain)
 question_shown() {
   import -window "$output" "$work/question.png"
   [ "$(compare -metric AE "$work/before-exit.png" "$work/question.png" null: 2>&1 || true)" -gt 2000 ]

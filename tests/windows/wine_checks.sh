@@ -26,6 +26,7 @@ start_xvfb
 # The game's own end-to-end helpers (clicks, screenshots, the exit question), on Wine.
 RUNTIME=""
 reader=""
+FACTS="$build/host/bin" # the game's facts, from the build for this machine
 GAME=(wine brainlock.exe) # lib.sh starts it in RUNTIME
 . "$root/tests/e2e/lib.sh"
 helpers+=("$XVFB_PID") # lib.sh's exit trap replaces start_xvfb's
@@ -112,9 +113,11 @@ reg_value() { # the REG_DWORD value NAME of the game's key, in decimal
     awk -v name="$1" '$1 == name && $2 == "REG_DWORD" { print $3 }')
   [ -n "$hex" ] && echo $((hex))
 }
-score() { # what a one-digit score display at window offset ($1, $2) shows
+score() { # what the one-digit score display $1 (ssNumbers or ssPlace) shows
+  local left top width height
+  read -r left top width height < <(place_of "$FACTS" "$1")
   import -window root "$work/shot.png"
-  "$reader" "$work/shot.png" $((X + $1)) $((Y + $2)) 18 26 1 2 8
+  "$reader" "$work/shot.png" $((X + left)) $((Y + top)) "$width" "$height" 1 2 8
 }
 
 first_start() {
@@ -155,7 +158,7 @@ win_a_game() {
   for _ in $(seq 10); do
     guess=$(python3 "$here/next_guess.py" $history) || fail "no guess agrees with: $history"
     type_digits "$guess"
-    click 132 144 # Guess
+    click $(centre pbGuess)
     # The answer: the displays show the new guess's scores, or the win box opens.
     wait_until 20 answered "$guess" || fail "no answer to $guess"
     if win=$(xdotool search --onlyvisible --name '^You Win !!$' 2>/dev/null); then
@@ -163,8 +166,8 @@ win_a_game() {
       echo "won with $guess after answers: ${history:-none}"
       return 0
     fi
-    number=$(score 16 224)
-    place=$(score 16 256)
+    number=$(score ssNumbers)
+    place=$(score ssPlace)
     history="$history $guess:$number:$place"
   done
   fail "no win in ten guesses: $history"
@@ -214,14 +217,14 @@ second_start() {
   wine reg add "$key" /v Digit /t REG_DWORD /d 5 /f >/dev/null
   start_game
   [ "$X,$Y" = "200,150" ] || fail "second start: window at $X,$Y, expected 200,150"
-  left=$(guesses_left 16 16) # moved right by half of the 32 pixels of a fifth digit
+  left=$(guesses_left 16 32) # moved right by half of the 32 pixels of a fifth digit
   [ "$left" = "16" ] || fail "second start: ssLeft shows $left, expected 16 for five digits"
   drag_title 40 30
   wait_for_place 240,180 || fail "dragged by 40,30 from 200,150 to $X,$Y, expected 240,180"
   # A click on the skin beside the keypad, then the pointer on "Guess" without a button: no
   # drag, the window stays (the exit below finds its "X" where it was, and the place stored).
-  click 14 150
-  point 132 144
+  click $(centre imgMainLeft)
+  point $(centre pbGuess 32)
   exit_game 32
   [ "$(reg_value Left),$(reg_value Top)" = "240,180" ] ||
     fail "the dragged place 240,180 is not stored: $(reg_value Left),$(reg_value Top)"

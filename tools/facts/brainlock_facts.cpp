@@ -1,7 +1,12 @@
 // Writes what the scripts must know of the game, from the game's own tables, as shell
-// variables: the settings' stored names in their order with their first-run values. The build
+// variables: the settings' stored names in their order with their first-run values, and
+// where each control of the game panel stands ("left top width height anchor", anchor 0 for
+// the left, 1 centred, 2 right), with what moves them. The build
 // runs it into the runtime folder (brainlock-facts.sh); scripts source that file rather than
 // write the numbers again.
+#include "game/GameState.h"
+#include "game/MainLayout.h"
+#include "game/PanelLayout.h"
 #include "game/Settings.h"
 
 #include <iostream>
@@ -19,10 +24,33 @@ void writeSettings(std::ostream& out) {
         out << "settings_default_" << field.name << '=' << field.stored(firstRun) << '\n';
 }
 
+void writePlace(std::ostream& out, std::string_view name, const game::Rect& r,
+                game::Anchor anchor) {
+    out << "layout_" << name << "=\"" << r.left << ' ' << r.top << ' ' << r.width << ' ' << r.height
+        << ' ' << static_cast<int>(anchor) << "\"\n";
+}
+
+void writeLayout(std::ostream& out) {
+    for (const game::ControlPlace& place : game::kGamePanelPlaces)
+        writePlace(out, place.name, place.rect, place.anchor);
+    for (int slot = 0; slot < game::kMaxDigits; ++slot)
+        writePlace(out, "ssNum" + std::to_string(slot + 1), game::entryDisplayRect(slot),
+                   game::Anchor::Left);
+    // The log grid where the log panel first stands, right of the game panel.
+    game::Rect grid = game::kLogGridRect;
+    grid.left = game::kFirstSidePanelX + game::kLogPanelOffsets[game::lpGrid];
+    writePlace(out, "sgLogs", grid, game::Anchor::Right);
+    out << "layout_window_height=" << game::kWindowHeight << '\n'
+        << "layout_extra_width_per_digit=" << game::kExtraWidthPerDigit << '\n'
+        << "layout_first_side_panel=" << game::kFirstSidePanelX << '\n'
+        << "layout_second_side_panel=" << game::kSecondSidePanelX << '\n';
+}
+
 } // namespace
 
 int main() {
     std::cout << "# What the scripts know of the game, written by the build from its tables.\n";
     writeSettings(std::cout);
+    writeLayout(std::cout);
     return std::cout ? 0 : 1;
 }
