@@ -276,15 +276,9 @@ void TfMain::rgDuplicateClick() {
     applyOptionChange(rgDuplicate);
 }
 
-// A changed option starts a new game at once while nothing is logged; later, only if the
-// player agrees, or else with the next game, the group greyed until then.
+// The option's group is greyed while its change waits for the next game.
 void TfMain::applyOptionChange(platform::TRadioGroup* group) {
-    if (gameState_.log().empty() || platform::messageDialogs().confirm(kOptionChanged)) {
-        StartNewGame();
-        return;
-    }
-    platform::messageDialogs().information(kOptionNextGame);
-    group->setEnabled(false);
+    if (!session_.OptionChanged()) group->setEnabled(false);
 }
 
 // Music-off time does not count toward the restart.
@@ -519,56 +513,49 @@ void TfMain::hideAllEntryDigits() {
 }
 
 void TfMain::KeypadPress(int key) {
-    if (key >= 0 && key <= 9) {
-        PlaySoundByName(QStringLiteral("click.wav")); // also when the digit is then refused
-        const EntryResult result = gameState_.AddDigit(key, Settings.Duplicate);
-        switch (result.kind) {
-        case EntryKind::Full:
-            platform::messageDialogs().error(kFullEntryMessage);
-            break;
-        case EntryKind::Repeated: // silent to the eye and the ear; a reader is told
-            say(repeatedDigitSentence(key));
-            break;
-        case EntryKind::Added:
-            ShowEntryDigit(entryDisplay(result.slot), key);
-            break;
-        }
-    } else if (key == kKeyClear) {
-        PlaySoundByName(QStringLiteral("clear.wav"));
-        gameState_.ClearEntry();
-        hideAllEntryDigits();
-    } else if (key == kKeyBack) {
-        PlaySoundByName(QStringLiteral("clear.wav"));
-        if (const std::optional<int> emptied = gameState_.DeleteLastDigit())
-            HideEntryDigit(entryDisplay(*emptied));
-    }
+    session_.KeypadPress(key);
 }
 
 void TfMain::pbGuessClick() {
-    const std::string guess = gameState_.entry();
-    const GuessOutcome outcome = gameState_.SubmitGuess();
-    if (outcome.kind == GuessKind::Incomplete) {
-        say(shortGuessSentence(gameState_.digitCount()));
-        return;
-    }
-    ssNumbers->setValue(QString::number(outcome.score.correctNumber));
-    ssPlace->setValue(QString::number(outcome.score.correctPlace));
-    if (outcome.kind == GuessKind::Won) {
-        AnnounceWin();
-        StartNewGame();
-        return;
-    }
-    // The earlier rows of this game; a losing guess finds no row left for it in the grid.
-    const int row = static_cast<int>(gameState_.log().size()) - 1;
-    if (row < sgLogs->rowCount()) {
-        sgLogs->setCell(0, row, QString::fromStdString(gameState_.log().back().guess));
-        sgLogs->setCell(1, row, ssNumbers->value() + QLatin1Char('/') + ssPlace->value());
-    }
-    ssLeft->setValue(QString::number(gameState_.guessesLeft()));
-    say(scoreSentence(guess, outcome.score.correctNumber, outcome.score.correctPlace) + ". " +
-        guessesLeftSentence(gameState_.guessesLeft()));
-    if (outcome.kind == GuessKind::Lost) GiveUp1Click();
-    hideAllEntryDigits();
+    session_.Guess();
+}
+
+void TfMain::PlaySoundByName(const std::string& fileName) {
+    PlaySoundByName(QString::fromStdString(fileName));
+}
+
+void TfMain::showEntryDigit(int slot, int digit) {
+    ShowEntryDigit(entryDisplay(slot), digit);
+}
+
+void TfMain::hideEntryDigit(int slot) {
+    HideEntryDigit(entryDisplay(slot));
+}
+
+void TfMain::showScore(const Score& score) {
+    ssNumbers->setValue(QString::number(score.correctNumber));
+    ssPlace->setValue(QString::number(score.correctPlace));
+}
+
+void TfMain::showGuessesLeft(int left) {
+    ssLeft->setValue(QString::number(left));
+}
+
+void TfMain::writeLogRow(int row, const std::string& guess, const std::string& score) {
+    sgLogs->setCell(0, row, QString::fromStdString(guess));
+    sgLogs->setCell(1, row, QString::fromStdString(score));
+}
+
+void TfMain::refuseFullEntry() {
+    platform::messageDialogs().error(kFullEntryMessage);
+}
+
+bool TfMain::confirmOptionChange() {
+    return platform::messageDialogs().confirm(kOptionChanged);
+}
+
+void TfMain::tellOptionWaitsForNextGame() {
+    platform::messageDialogs().information(kOptionNextGame);
 }
 
 void TfMain::GiveUp1Click() {

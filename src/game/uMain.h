@@ -4,6 +4,7 @@
 // help commands to the rules engine, the displays and the panel layout.
 #pragma once
 
+#include "game/GameSession.h"
 #include "game/GameState.h"
 #include "game/MusicClock.h"
 #include "game/PanelLayout.h"
@@ -43,7 +44,7 @@ class TfAbout;
 
 namespace game {
 
-class TfMain : public QWidget {
+class TfMain : public QWidget, private SessionView {
     Q_OBJECT
 public:
     explicit TfMain(const platform::UtcClock& clock, QWidget* parent = nullptr);
@@ -62,7 +63,7 @@ public:
     TSettings Settings;
 
     // Operations the other parts of the window call.
-    void StartNewGame();
+    void StartNewGame() override;
     void KeypadPress(int key);
     void ShowEntryDigit(controls::TSevenSegment* display, int digit);
     void HideEntryDigit(controls::TSevenSegment* display);
@@ -74,12 +75,12 @@ public:
     void HideOptionsPanel();
     void PlaySoundByName(const QString& fileName);
     // Each returns once the player has seen the result; the next game starts after it.
-    virtual void AnnounceWin();
+    void AnnounceWin() override;
     virtual void AnnounceLoss();
     int extraWidth() const { return ExtraWidth; }
 
-    static constexpr int kKeyClear = 10;
-    static constexpr int kKeyBack = 11;
+    static constexpr int kKeyClear = GameSession::kKeyClear;
+    static constexpr int kKeyBack = GameSession::kKeyBack;
 
     // Event handlers.
     void sb0Click() { KeypadPress(0); }
@@ -146,12 +147,24 @@ private:
     void windowIsOnScreen();
     void applyWindowWidth();
     void helpRequested();
-    void hideAllEntryDigits();
+    // What the play flow shows, sounds and asks (SessionView).
+    void PlaySoundByName(const std::string& fileName) override;
+    void showEntryDigit(int slot, int digit) override;
+    void hideEntryDigit(int slot) override;
+    void hideAllEntryDigits() override;
+    void showScore(const Score& score) override;
+    void showGuessesLeft(int left) override;
+    void writeLogRow(int row, const std::string& guess, const std::string& score) override;
+    void refuseFullEntry() override;
+    void GiveUp() override { GiveUp1Click(); }
+    bool confirmOptionChange() override;
+    void tellOptionWaitsForNextGame() override;
     QLabel* markUnder(const controls::TSevenSegment* display) const;
-    void say(const std::string& text);
+    void say(const std::string& text) override;
     controls::TSevenSegment* entryDisplay(int slot) const; // slot 1..6
 
     GameState gameState_;
+    GameSession session_{gameState_, Settings, *this};
     int ExtraWidth = 0;
     bool shown_ = false;
     TfAbout* about_ = nullptr;
