@@ -5,6 +5,7 @@
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
 #include "game/MainWindowBuilder.h"
+#include "game/SettingsFile.h"
 #include "game/SpokenText.h"
 #include "game/WindowPlacement.h"
 #include "platform/Accessibility.h"
@@ -181,9 +182,8 @@ void TfMain::attachPopup(QWidget* widget) {
 // out from the values in hand, so that what the player sees is what the game does.
 void TfMain::FormCreate() {
     try {
-        openSettingsStore();
-        if (!store_->ValueExists(QString::fromLatin1(kSettingFields.front().name)))
-            writeSettings(TSettings{});
+        settingsFile_.open();
+        if (!settingsFile_.hasSettings()) settingsFile_.write(TSettings{}); // the first run
         LoadSettings();
     } catch (const std::exception& e) {
         platform::postApplicationError(QString::fromUtf8(e.what()));
@@ -200,41 +200,18 @@ void TfMain::FormCreate() {
     RefreshPanels();
 }
 
-void TfMain::openSettingsStore() {
-    store_ = platform::createSettingsStore();
-    store_->OpenKey(QStringLiteral("Software"), true);
-    for (const QString& level : {QStringLiteral("Norvane"), QStringLiteral("Brainlock")})
-        store_->OpenKey(level, true); // created when missing
-    storeOpen_ = true;
-}
-
 // Reads in order; a failure leaves the fields after it at their first-run values.
 void TfMain::LoadSettings() {
-    for (const SettingField& field : kSettingFields) {
-        const QString name = QString::fromLatin1(field.name);
-        if (field.integer)
-            Settings.*field.integer = store_->ReadInteger(name);
-        else
-            Settings.*field.flag = store_->ReadBool(name);
-    }
+    settingsFile_.read(Settings);
 }
 
 void TfMain::SaveSettings() {
-    writeSettings(Settings);
-}
-
-// The values in their order, as one update: a crash during a save leaves the whole previous
-// save. The first run writes the defaults this way.
-void TfMain::writeSettings(const TSettings& values) {
-    platform::TSettingsUpdate update(*store_);
-    for (const SettingField& field : kSettingFields)
-        store_->WriteInteger(QString::fromLatin1(field.name), field.stored(values));
-    update.Commit();
+    settingsFile_.write(Settings);
 }
 
 // At exit the event loop is over: a failure is shown at once, and the program still ends.
 void TfMain::FormDestroy() {
-    if (!storeOpen_) return; // its failure was reported when the window was created
+    if (!settingsFile_.isOpen()) return; // its failure was reported when the window was created
     try {
         SaveSettings();
     } catch (const std::exception& e) {

@@ -9,6 +9,7 @@
 #include "game/MusicClock.h"
 #include "game/PanelLayout.h"
 #include "game/Settings.h"
+#include "game/SettingsFile.h"
 #include "game/WindowPlacement.h"
 #include "platform/audio/MediaPlayer.h"
 
@@ -137,8 +138,6 @@ private:
     friend class MainWindowBuilder; // makes the controls the window keeps
     void openMediaPlayers();
     void armMusicTimer();
-    void openSettingsStore();
-    void writeSettings(const TSettings& values);
     void placeWindow();
     void applyOptionChange(platform::TRadioGroup* group);
     QString secretText() const;
@@ -184,8 +183,7 @@ private:
     std::uint32_t tPlayOrigin_ = 0;
     MusicClock musicClock_;
     std::function<std::uint32_t()> tick_;
-    std::unique_ptr<platform::TSettingsStore> store_; // open from FormCreate to the end
-    bool storeOpen_ = false;
+    SettingsFile settingsFile_; // open from FormCreate to the end
     LogOffsets LogPanelOffsets{};
     OptionsOffsets OptionsPanelOffsets{};
     platform::WindowMover* mover_ = nullptr;
