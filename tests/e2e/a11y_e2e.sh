@@ -12,6 +12,7 @@ if [ -z "${BRAINLOCK_A11Y_BUS:-}" ]; then # a session bus of its own, ended with
 fi
 RUNTIME=$1
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 launcher=/usr/libexec/at-spi-bus-launcher
 [ -x "$launcher" ] || { echo "at-spi2-core is not installed"; exit 77; }
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "python3-pyatspi is not installed"; exit 77; }

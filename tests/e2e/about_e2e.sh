@@ -6,6 +6,7 @@
 set -euo pipefail
 RUNTIME=$1
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 
 start_game
 click $(centre imgAbout) # the padlock picture

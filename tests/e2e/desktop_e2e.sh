@@ -15,6 +15,7 @@ mode=$2
 RUNTIME=$3
 reader=$4
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 
 # A runtime folder and a session bus of the desktop's own.
 export XDG_RUNTIME_DIR="$work/runtime"

@@ -10,6 +10,7 @@ RUNTIME=$1
 reader=$2
 GAME=("${@:3}")
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 
 start_game
 [ "${WIDTH}x${HEIGHT}@$X,$Y" = "328x304@300,132" ] ||

@@ -1,22 +1,36 @@
 # Sourced by the end-to-end tests: starts the real game from its runtime folder on the X
 # server in DISPLAY, finds its window, and gives the tests clicks in window coordinates.
+# Sourcing it defines functions and nothing else; e2e_begin starts the test's session.
 # With E2E_WM=openbox (or i3, or xfwm4) the script runs under that window manager, started for
 # it and stopped with it; otherwise on the bare server.
 # Needs: RUNTIME (the runtime folder); GAME, the command that starts the game there, may be
 # set before (./brainlock by default), E2E_CONFIG_HOME, where its settings go, and FACTS, the
-# folder of the game's facts (brainlock-facts.sh) when not RUNTIME. Sets: pid,
-# wid, X, Y, WIDTH, HEIGHT, work.
-if [ -z "${DISPLAY:-}" ]; then
-  echo "no DISPLAY: the end-to-end test needs an X server (scripts/test starts one)"
-  exit 77
-fi
+# folder of the game's facts (brainlock-facts.sh) when not RUNTIME. Sets: pid, wid, X, Y,
+# WIDTH, HEIGHT, work.
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/facts-lib"
-work=$(mktemp -d)
-[ -n "${GAME:-}" ] || GAME=(./brainlock)
-pid=""
-wm_pid=""
-helpers=() # processes a script started for itself, stopped with it
+
+# The test's session: a scratch folder (work) removed at the end, with every process the test
+# started for itself (helpers) stopped, and the window manager E2E_WM names. Exits 77 (skip)
+# without an X server.
+e2e_begin() {
+  if [ -z "${DISPLAY:-}" ]; then
+    echo "no DISPLAY: the end-to-end test needs an X server (scripts/test starts one)"
+    exit 77
+  fi
+  work=$(mktemp -d)
+  [ -n "${GAME:-}" ] || GAME=(./brainlock)
+  pid=""
+  wm_pid=""
+  helpers=() # processes a script started for itself, stopped with it
+  at_exit_commands=()
+  trap cleanup EXIT
+  [ -z "${E2E_WM:-}" ] || start_wm "$E2E_WM"
+}
+# Runs a command as the test ends, before its processes are stopped (an unmount, say).
+at_exit() { at_exit_commands+=("$*"); }
 cleanup() {
+  local command
+  for command in "${at_exit_commands[@]}"; do eval "$command" || true; done
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   local helper
   for helper in $wm_pid "${helpers[@]}"; do # some (Orca) may not end on a plain kill
@@ -27,7 +41,6 @@ cleanup() {
   done
   if [ -n "${E2E_KEEP_WORK:-}" ]; then echo "the test's files are kept in $work"; else rm -rf "$work"; fi
 }
-trap cleanup EXIT
 fail() {
   echo "FAIL: $*"
   [ -s "$work/stderr" ] && { echo "the game's standard error:"; cat "$work/stderr"; }
@@ -75,8 +88,6 @@ wait_until() {
   done
 }
 
-[ -z "${E2E_WM:-}" ] || start_wm "$E2E_WM"
-
 # A PulseAudio server of this test's own with one null sink, "e2e", the default: what the
 # game (and a screen reader's speech server) plays goes there, as on a desktop's sound server.
 start_sound_server() {
@@ -91,8 +102,16 @@ start_sound_server() {
   pactl set-default-sink e2e || fail "no PulseAudio server: $(cat "$work/pulse.log")"
 }
 
-# The game's visible windows captioned "Brainlock Game": the main window and its message boxes.
-game_windows() { xdotool search --onlyvisible --pid "$pid" --name '^Brainlock Game$' 2>/dev/null || true; }
+# The game's visible windows captioned "Brainlock Game": the main window and its message boxes;
+# the game's own, unless GAME_WINDOWS_BY_NAME is set (under Wine, whose windows belong to a
+# process of Wine's own).
+game_windows() {
+  if [ -n "${GAME_WINDOWS_BY_NAME:-}" ]; then
+    xdotool search --onlyvisible --name '^Brainlock Game$' 2>/dev/null || true
+  else
+    xdotool search --onlyvisible --pid "$pid" --name '^Brainlock Game$' 2>/dev/null || true
+  fi
+}
 # Starts the game with its settings in a folder of this test's own (or E2E_CONFIG_HOME's).
 start_game() {
   export XDG_CONFIG_HOME="${E2E_CONFIG_HOME:-$work/config}"

@@ -5,6 +5,7 @@
 # Usage: media_faults.sh RUNTIME_DIR    (needs DISPLAY; exits 77 to skip without one)
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 export XDG_CONFIG_HOME="$work/config"
 RUNTIME="$work/runtime"
 cases=0

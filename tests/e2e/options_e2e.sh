@@ -6,6 +6,7 @@
 set -euo pipefail
 RUNTIME=$1
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 
 # How many strongly red pixels a part of the window shows.
 red_pixels() {

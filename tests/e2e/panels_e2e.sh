@@ -7,6 +7,7 @@
 set -euo pipefail
 RUNTIME=$1
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 
 # i3 keeps a frame around the window (drawn empty for a borderless one) at the place asked,
 # the window itself 2 pixels right of and 18 below; the other managers put it at the place.

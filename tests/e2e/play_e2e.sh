@@ -7,6 +7,7 @@ set -euo pipefail
 RUNTIME=$1
 reader=$2
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 
 start_game
 [ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"

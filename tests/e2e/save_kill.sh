@@ -10,6 +10,7 @@ RUNTIME=$1
 killer=$2
 rounds=${3:-200}
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 folder="$work/config/Norvane"
 file="$folder/Brainlock.conf"
 mkdir -p "$folder"

@@ -9,6 +9,7 @@ set -euo pipefail
 RUNTIME=$1
 reader=$2
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 folder="$work/config/Norvane"
 
 expect_text() { # what a box said, what it should say
@@ -28,7 +29,7 @@ blocked_at_start() {
 full_disk_at_exit() {
   mkdir -p "$folder"
   mount -t tmpfs -o size=64k tmpfs "$folder"
-  trap 'umount "$folder"; cleanup' EXIT
+  at_exit umount "$folder"
   write_settings "$RUNTIME" "$folder/Brainlock.conf" Music=0 Sound=0
   cp "$folder/Brainlock.conf" "$work/before"
   dd if=/dev/zero of="$folder/filler" bs=4k 2>/dev/null || true # the disk is now full

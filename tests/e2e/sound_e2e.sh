@@ -10,6 +10,7 @@
 # Usage: sound_e2e.sh RUNTIME_DIR    (needs DISPLAY; exits 77 to skip without one)
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 
 # A copy of the runtime folder without "click.wav".
 RUNTIME="$work/runtime"

@@ -9,6 +9,7 @@ set -euo pipefail
 RUNTIME=$1
 reader=$2
 . "$(dirname "$0")/lib.sh"
+e2e_begin
 command -v weston >/dev/null || { echo "weston is not installed"; exit 77; }
 dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q 'ok installed' ||
   { echo "qt6-wayland is not installed"; exit 77; }

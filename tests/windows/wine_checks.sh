@@ -29,6 +29,7 @@ reader=""
 FACTS="$build/host/bin" # the game's facts, from the build for this machine
 GAME=(wine brainlock.exe) # lib.sh starts it in RUNTIME
 . "$root/tests/e2e/lib.sh"
+e2e_begin
 helpers+=("$XVFB_PID") # lib.sh's exit trap replaces start_xvfb's
 # No menu entries of Wine's own for what the checks install (winemenubuilder), on this machine.
 export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
@@ -106,7 +107,7 @@ reader="$build/host/bin/read_seven"
 # Wine's windows are X windows; the process id of the one running the game is not wine's,
 # and Wine takes its time to start a program.
 GAME_START_SECONDS=60
-game_windows() { xdotool search --onlyvisible --name '^Brainlock Game$' 2>/dev/null || true; }
+GAME_WINDOWS_BY_NAME=1
 reg_value() { # the REG_DWORD value NAME of the game's key, in decimal
   local hex
   hex=$(wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
