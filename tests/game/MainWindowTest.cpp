@@ -23,46 +23,18 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "support/WindowDriver.h"
+
 using controls::TSevenSegment;
 using game::TfMain;
 using namespace testing_support;
 
 namespace {
 
-// Records what the window shows at the moment a result is announced, before the next game.
-class ObservedMain : public TfMain {
-public:
-    using TfMain::TfMain;
-    struct Seen {
-        bool won = false;
-        QString left, numbers, place;
-        std::string secret;
-        int visibleDigits = 0;
-    };
-    std::vector<Seen> announcements;
-
-    void AnnounceWin() override { record(true); }
-    void AnnounceLoss() override { record(false); }
-
-private:
-    void record(bool won) {
-        Seen seen{
-            won, valueOf("ssLeft"), valueOf("ssNumbers"), valueOf("ssPlace"), gameState().secret(),
-            0};
-        for (int i = 1; i <= 6; ++i)
-            seen.visibleDigits +=
-                findChild<TSevenSegment*>(QStringLiteral("ssNum%1").arg(i))->isVisible();
-        announcements.push_back(seen);
-    }
-    QString valueOf(const char* name) const {
-        return findChild<TSevenSegment*>(QString::fromLatin1(name))->value();
-    }
-};
-
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = std::make_unique<ObservedMain>(clock);
+        window = std::make_unique<DrivenMain>(clock);
         window->setTerminateHandler([this] { ++terminated; });
         window->show(); // the first show starts the first game: secret 3205
         ASSERT_EQ(window->gameState().secret(), "3205");
@@ -83,17 +55,11 @@ protected:
         QApplication::processEvents();
     }
 
-    void press(const QString& key) { child<QAbstractButton>(key)->click(); }
+    void press(const QString& key) { window->press(key); }
     // The "X" buttons are drawn on the skin and click on a release inside.
     void clickX(const QString& name) { QTest::mouseClick(child(name), Qt::LeftButton, {}, {8, 8}); }
-    void type(const std::string& digits) {
-        for (char c : digits)
-            press(QStringLiteral("sb") + QChar::fromLatin1(c));
-    }
-    void guess(const std::string& digits) {
-        type(digits);
-        press(QStringLiteral("pbGuess"));
-    }
+    void type(const std::string& digits) { window->type(digits); }
+    void guess(const std::string& digits) { window->guess(digits); }
     // Which entry displays are visible, slot 1 first.
     std::vector<bool> visibleSlots() const {
         std::vector<bool> shown;
@@ -106,7 +72,7 @@ protected:
     FixedClock clock{kSeed12345};
     FakeDialogs dialogs;
     FakeShell shell;
-    std::unique_ptr<ObservedMain> window;
+    std::unique_ptr<DrivenMain> window;
     int terminated = 0;
 };
 
@@ -200,7 +166,7 @@ TEST_F(MainWindow, ElevenWrongGuessesLoseAndTheNextGameStartsEmpty) {
     EXPECT_TRUE(window->announcements.empty());
     guess("5678"); // the eleventh: lost, a new game with the same secret follows
     ASSERT_EQ(window->announcements.size(), 1u);
-    const ObservedMain::Seen& loss = window->announcements[0];
+    const DrivenMain::Seen& loss = window->announcements[0];
     EXPECT_FALSE(loss.won);
     EXPECT_EQ(loss.left.toInt(), 0); // shown as 00 while the loss is announced
     EXPECT_EQ(loss.numbers, QStringLiteral("1"));
@@ -232,7 +198,7 @@ TEST_F(MainWindow, AWinStartsTheNextGame) {
     guess("1234");
     guess("3205");
     ASSERT_EQ(window->announcements.size(), 1u);
-    const ObservedMain::Seen& win = window->announcements[0];
+    const DrivenMain::Seen& win = window->announcements[0];
     EXPECT_TRUE(win.won);
     // The typed digits and both full scores stay on display while the win is announced.
     EXPECT_EQ(win.numbers, QStringLiteral("4"));

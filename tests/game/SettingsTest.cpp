@@ -17,24 +17,18 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/WindowDriver.h"
+
 using game::TfMain;
 using platform::TRadioGroup;
 using namespace testing_support;
 
 namespace {
 
-// Announcements answer themselves here; the dialogs have tests of their own.
-class QuietMain : public TfMain {
-public:
-    using TfMain::TfMain;
-    void AnnounceWin() override {}
-    void AnnounceLoss() override {}
-};
-
 class Settings : public ::testing::Test {
 protected:
     void start() {
-        window = std::make_unique<QuietMain>(clock);
+        window = std::make_unique<DrivenMain>(clock);
         window->show();
         QApplication::processEvents(); // errors from the create handler arrive queued
     }
@@ -56,20 +50,13 @@ protected:
         return window->findChild<TRadioGroup*>(QString::fromLatin1(name));
     }
     // Clicks an item of an option group as the player does.
-    void choose(const char* name, int item) {
-        group(name)->findChildren<QAbstractButton*>().at(item)->click();
-    }
-    void guess(const char* digits) {
-        for (const char* c = digits; *c; ++c)
-            window->findChild<QAbstractButton*>(QStringLiteral("sb") + QChar::fromLatin1(*c))
-                ->click();
-        window->findChild<QAbstractButton*>(QStringLiteral("pbGuess"))->click();
-    }
+    void choose(const char* name, int item) { window->choose(QString::fromLatin1(name), item); }
+    void guess(const char* digits) { window->guess(digits); }
 
     ScratchConfig config;
     FixedClock clock{kSeed12345}; // secret 3205
     FakeDialogs dialogs;
-    std::unique_ptr<QuietMain> window;
+    std::unique_ptr<DrivenMain> window;
 };
 
 } // namespace

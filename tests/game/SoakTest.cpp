@@ -15,6 +15,8 @@
 #include <QTest>
 #include <cstdio>
 #include <gtest/gtest.h>
+
+#include "support/WindowDriver.h"
 #include <random>
 
 using game::TfMain;
@@ -22,15 +24,6 @@ using platform::TRadioGroup;
 using namespace testing_support;
 
 namespace {
-
-// The announcement dialogs have tests of their own; here a result is only counted.
-class SoakMain : public TfMain {
-public:
-    using TfMain::TfMain;
-    int results = 0;
-    void AnnounceWin() override { ++results; }
-    void AnnounceLoss() override { ++results; }
-};
 
 unsigned long environmentNumber(const char* name, unsigned long fallback) {
     const QByteArray text = qgetenv(name);
@@ -43,7 +36,7 @@ class Soak {
 public:
     explicit Soak(std::uint32_t seed)
         : random_(seed) {
-        window_ = std::make_unique<SoakMain>(clock_);
+        window_ = std::make_unique<DrivenMain>(clock_);
         window_->show();
         QApplication::processEvents();
     }
@@ -115,7 +108,7 @@ private:
     TRadioGroup* group(const char* name) const {
         return find<TRadioGroup>(QString::fromLatin1(name));
     }
-    void click(const QString& name) { find<QAbstractButton>(name)->click(); }
+    void click(const QString& name) { window_->press(name); }
 
     // A click on an item of an option group, as the player makes it (a greyed group takes none).
     void chooseOption() {
@@ -138,7 +131,7 @@ private:
     FixedClock clock_;
     FakeDialogs dialogs_;
     std::mt19937 random_;
-    std::unique_ptr<SoakMain> window_;
+    std::unique_ptr<DrivenMain> window_;
 };
 
 } // namespace
