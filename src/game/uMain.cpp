@@ -68,8 +68,7 @@ QAccessibleInterface* accessibleWindowFactory(const QString& className, QObject*
 TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , gameState_(clock)
-    , terminate_([] { QCoreApplication::quit(); })
-    , tick_(platform::tickCount) {
+    , terminate_([] { QCoreApplication::quit(); }) {
     static const bool registered = [] {
         QAccessible::installFactory(accessibleWindowFactory);
         return true;
@@ -78,12 +77,13 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(QStringLiteral("Brainlock Game"));
     setFont(platform::uiFont());
-    openMediaPlayers();
+    sounds_.open();
     tPlay = new QTimer(this);
     tPlay->setObjectName(QStringLiteral("tPlay"));
     tPlay->setSingleShot(true);
     tPlay->setTimerType(Qt::PreciseTimer); // a coarse timer may be seconds out over 152 s
     connectHandler(tPlay, &QTimer::timeout, this, &TfMain::tPlayTimer);
+    sounds_.attachTimer(tPlay);
     mover_ = new platform::WindowMover(this, [this](QPoint at) {
         const WindowPos ask = placeToAskFor({at.x(), at.y()}, managerShift_);
         Settings.Left = ask.left;
@@ -143,32 +143,6 @@ void TfMain::lTitleMouseDown(QObject* sender, Qt::MouseButton button, Qt::Keyboa
     // Whoever sent it, the window moves; a control's point only tells where the press was.
     const auto* source = qobject_cast<QWidget*>(sender);
     mover_->begin(source ? source->mapToGlobal(QPoint(x, y)) : QCursor::pos());
-}
-
-// Each player opens its file while the window is built; a file that cannot be opened stops
-// the window from being built at all.
-void TfMain::openMediaPlayers() {
-    mpSound.Open(QStringLiteral("click.wav"));
-    mpClear.Open(QStringLiteral("clear.wav"));
-    mpWin.Open(QStringLiteral("win.wav"));
-    mpLose.Open(QStringLiteral("lose.wav"));
-    mpMusic.Open(QStringLiteral("cheers.mid"));
-}
-
-platform::TMediaPlayer& TfMain::player(Player which) {
-    switch (which) {
-    case Player::Sound:
-        return mpSound;
-    case Player::Clear:
-        return mpClear;
-    case Player::Win:
-        return mpWin;
-    case Player::Lose:
-        return mpLose;
-    case Player::Music:
-        break;
-    }
-    return mpMusic;
 }
 
 void TfMain::attachPopup(QWidget* widget) {
@@ -258,19 +232,11 @@ void TfMain::applyOptionChange(platform::TRadioGroup* group) {
     if (!session_.OptionChanged()) group->setEnabled(false);
 }
 
-// Music-off time does not count toward the restart.
 void TfMain::rgMusicClick() {
     const bool on = rgMusic->itemIndex() == 0;
     if (on == Settings.Music) return;
     Settings.Music = on;
-    if (on) {
-        musicClock_.switchedOn(tick_());
-        mpMusic.Resume();
-    } else {
-        musicClock_.switchedOff(tick_());
-        mpMusic.Pause();
-    }
-    armMusicTimer();
+    sounds_.musicSwitched(on);
 }
 
 void TfMain::rgSoundClick() {
@@ -281,35 +247,11 @@ void TfMain::FormShow() {
     // The sounds load once the window has painted, or after a moment if it never does.
     QTimer::singleShot(kOnScreenAtTheLatest, this, [this] { windowIsOnScreen(); });
     StartNewGame();
-    if (Settings.Music) {
-        mpMusic.Play();
-        musicClock_.started(tick_());
-        armMusicTimer();
-    }
+    sounds_.startMusic(Settings.Music);
 }
 
-// The timer's ticks lie on a 10 ms grid from the last StartNewGame; it wakes only on the
-// first of them at which the music can be due.
-void TfMain::armMusicTimer() {
-    if (!tPlayRunning_) return;
-    const std::uint32_t now = tick_();
-    const std::optional<std::uint32_t> due =
-        musicClock_.nextActingTick(tPlayOrigin_, now, Settings.Music);
-    if (!due) {
-        tPlay->stop();
-        return;
-    }
-    tPlay->start(static_cast<int>(*due - now));
-}
-
-// The test is made again here: the timer may have been armed for a moment that has moved.
 void TfMain::tPlayTimer() {
-    const std::uint32_t now = tick_();
-    if (musicClock_.restartDue(now, Settings.Music)) {
-        mpMusic.Play(); // a piece that has ended starts from the beginning
-        musicClock_.restarted(now);
-    }
-    armMusicTimer();
+    sounds_.timerFired(Settings.Music);
 }
 
 void TfMain::showEvent(QShowEvent* event) {
@@ -321,9 +263,7 @@ void TfMain::showEvent(QShowEvent* event) {
 }
 
 void TfMain::StartNewGame() {
-    tPlayRunning_ = true; // the timer's interval starts anew
-    tPlayOrigin_ = tick_();
-    armMusicTimer();
+    sounds_.newGame(Settings.Music); // the music's interval starts anew
     for (TSevenSegment* display : ssNum) {
         HideEntryDigit(display);
         display->setValue(QStringLiteral("0"));
@@ -575,19 +515,7 @@ void TfMain::say(const std::string& text) {
 
 // Effects sound alongside each other; one already playing goes on.
 void TfMain::PlaySoundByName(const QString& fileName) {
-    if (!Settings.Sound) return;
-    const QString name = QLocale::system().toLower(fileName);
-    const std::pair<QLatin1StringView, platform::TMediaPlayer*> players[] = {
-        {QLatin1StringView("click.wav"), &mpSound},
-        {QLatin1StringView("win.wav"), &mpWin},
-        {QLatin1StringView("lose.wav"), &mpLose},
-        {QLatin1StringView("clear.wav"), &mpClear}};
-    for (const auto& [file, player] : players) {
-        if (name == file) {
-            player->Play();
-            return;
-        }
-    }
+    if (Settings.Sound) sounds_.playEffect(fileName);
 }
 
 void TfMain::tbCloseMainClick() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "game/GameSession.h"
+#include "game/GameSounds.h"
 #include "game/GameState.h"
 #include "game/MusicClock.h"
 #include "game/PanelLayout.h"
@@ -114,10 +115,12 @@ public:
     void tPlayTimer();
 
     // The tick count the music timing reads; tests give their own.
-    void setTickSource(std::function<std::uint32_t()> source) { tick_ = std::move(source); }
-    const MusicClock& musicClock() const { return musicClock_; }
-    enum class Player { Sound, Clear, Win, Lose, Music };
-    platform::TMediaPlayer& player(Player which);
+    void setTickSource(std::function<std::uint32_t()> source) {
+        sounds_.setTickSource(std::move(source));
+    }
+    const MusicClock& musicClock() const { return sounds_.musicClock(); }
+    using Player = GameSounds::Player;
+    platform::TMediaPlayer& player(Player which) { return sounds_.player(which); }
     QTimer* musicTimer() const { return tPlay; }
     void FormResize();
     void mLogsClick();
@@ -136,8 +139,6 @@ protected:
 
 private:
     friend class MainWindowBuilder; // makes the controls the window keeps
-    void openMediaPlayers();
-    void armMusicTimer();
     void placeWindow();
     void applyOptionChange(platform::TRadioGroup* group);
     QString secretText() const;
@@ -169,20 +170,12 @@ private:
     TfAbout* about_ = nullptr;
     std::function<void()> terminate_;
 
-    platform::TMediaPlayer mpSound; // "click.wav"
-    platform::TMediaPlayer mpClear;
-    platform::TMediaPlayer mpWin;
-    platform::TMediaPlayer mpLose;
-    platform::TMediaPlayer mpMusic; // "cheers.mid"
+    GameSounds sounds_; // the players mpSound, mpClear, mpWin, mpLose and mpMusic
     QTimer* tPlay = nullptr;
-    bool tPlayRunning_ = false; // from the first StartNewGame on
     bool onScreen_ = false;
     WindowPos placeAsked_;   // where the window was asked to open
     WindowPos managerShift_; // how far off that the window manager put it
     std::vector<std::function<void()>> afterFirstFrame_;
-    std::uint32_t tPlayOrigin_ = 0;
-    MusicClock musicClock_;
-    std::function<std::uint32_t()> tick_;
     SettingsFile settingsFile_; // open from FormCreate to the end
     LogOffsets LogPanelOffsets{};
     OptionsOffsets OptionsPanelOffsets{};
