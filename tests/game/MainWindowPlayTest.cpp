@@ -1,0 +1,269 @@
+// The main window plays: typing, guessing, winning and losing, giving up, the menu, help and
+// the keys that submit.
+#include "support/MainWindowFixture.h"
+
+using controls::TSevenSegment;
+using game::TfMain;
+using namespace testing_support;
+
+namespace {
+const std::vector<bool> kNoneVisible(6, false);
+} // namespace
+
+TEST_F(MainWindow, OpensBorderlessAtItsPlaceWithTheGamePanel) {
+    EXPECT_EQ(window->pos(), QPoint(300, 132));
+    EXPECT_EQ(window->size(), QSize(328, 304)); // the tries log is shown on a first run
+    EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Brainlock Game"));
+    EXPECT_EQ(display("ssLeft")->geometry(), QRect(112, 172, 41, 41));
+    EXPECT_EQ(display("ssNumbers")->geometry(), QRect(16, 224, 18, 26));
+    EXPECT_EQ(display("ssNum6")->geometry(), QRect(192, 40, 25, 41));
+    EXPECT_EQ(child("sb0")->geometry(), QRect(48, 192, 25, 23));
+    EXPECT_EQ(child("sb9")->geometry(), QRect(72, 120, 24, 23));
+    EXPECT_EQ(child("pbGuess")->geometry(), QRect(104, 120, 57, 49));
+    EXPECT_EQ(child("tbCloseMain")->geometry(), QRect(163, 1, 17, 17));
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(child(QStringLiteral("lQM%1").arg(i))->isVisible(), i <= 4) << i;
+    EXPECT_EQ(QFontInfo(child("lTitle")->font()).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(child("lQM1")->font()).family(), QStringLiteral("Liberation Serif"));
+    // Keypad buttons never take the focus; the Guess button has it.
+    EXPECT_EQ(child("sb5")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(child("sbBack")->focusPolicy(), Qt::NoFocus);
+    EXPECT_NE(child("pbGuess")->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(MainWindow, TypingShowsDigitsInTheirSlotsAndAFullEntryIsAnError) {
+    type("32");
+    EXPECT_EQ(visibleSlots(), (std::vector<bool>{true, true, false, false, false, false}));
+    EXPECT_EQ(value("ssNum1"), QStringLiteral("3"));
+    EXPECT_EQ(value("ssNum2"), QStringLiteral("2"));
+    type("32"); // repeats are refused without a word
+    EXPECT_EQ(window->gameState().entry(), "32");
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    type("10");
+    type("9");
+    EXPECT_EQ(dialogs.shown, (QStringList{"error:Sorry, you cannot add more number"}));
+    EXPECT_EQ(window->gameState().entry(), "3210");
+    type("9");
+    EXPECT_EQ(dialogs.shown.size(), 2); // every further press asks again
+}
+
+TEST_F(MainWindow, RepeatsFollowTheOptionAtTheTimeOfTyping) {
+    window->Settings.Duplicate = true;
+    type("77");
+    EXPECT_EQ(window->gameState().entry(), "77");
+    window->Settings.Duplicate = false;
+    type("7");
+    EXPECT_EQ(window->gameState().entry(), "77");
+}
+
+TEST_F(MainWindow, ClearAndBackEmptySlots) {
+    press("sbBack"); // nothing typed: nothing changes
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+    type("123");
+    press("sbBack");
+    EXPECT_EQ(visibleSlots(), (std::vector<bool>{true, true, false, false, false, false}));
+    EXPECT_EQ(window->gameState().entry(), "12");
+    press("sbClear");
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+    EXPECT_EQ(window->gameState().entry(), "");
+}
+
+TEST_F(MainWindow, AnIncompleteGuessIsIgnored) {
+    guess("123");
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
+    EXPECT_EQ(logs()->cell(0, 0), QString());
+    EXPECT_EQ(window->gameState().entry(), "123");
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(MainWindow, ElevenWrongGuessesLoseAndTheNextGameStartsEmpty) {
+    EXPECT_EQ(logs()->rowCount(), 10);
+    EXPECT_EQ(logs()->columnCount(), 2);
+    for (int i = 1; i <= 10; ++i) {
+        guess("1234"); // against 3205: 2 in common, 1 in place
+        EXPECT_EQ(value("ssLeft").toInt(), 11 - i);
+        EXPECT_EQ(value("ssNumbers"), QStringLiteral("2"));
+        EXPECT_EQ(value("ssPlace"), QStringLiteral("1"));
+        EXPECT_EQ(logs()->cell(0, i - 1), QStringLiteral("1234"));
+        EXPECT_EQ(logs()->cell(1, i - 1), QStringLiteral("2/1"));
+        EXPECT_EQ(kNoneVisible, visibleSlots());
+    }
+    EXPECT_EQ(window->gameState().guessesLeft(), 1);
+    EXPECT_TRUE(window->announcements.empty());
+    guess("5678"); // the eleventh: lost, a new game with the same secret follows
+    ASSERT_EQ(window->announcements.size(), 1u);
+    const DrivenMain::Seen& loss = window->announcements[0];
+    EXPECT_FALSE(loss.won);
+    EXPECT_EQ(loss.left.toInt(), 0); // shown as 00 while the loss is announced
+    EXPECT_EQ(loss.numbers, QStringLiteral("1"));
+    EXPECT_EQ(loss.secret, "3205");
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
+    EXPECT_EQ(logs()->rowCount(), 10);
+    for (int row = 0; row < 10; ++row) {
+        EXPECT_EQ(logs()->cell(0, row), QString()) << row;
+        EXPECT_EQ(logs()->cell(1, row), QString()) << row;
+    }
+    EXPECT_TRUE(window->gameState().log().empty());
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+}
+
+TEST_F(MainWindow, GuessesLeftShowsTwoDigitsWithALeadingZero) {
+    for (int i = 0; i < 10; ++i)
+        guess("1234");
+    const std::optional<QImage> image = display("ssLeft")->renderImage();
+    ASSERT_TRUE(image);
+    // "1" lights neither the top of the left cell; "0" lights its top segment.
+    const QColor red = platform::toQColor(platform::clRed);
+    EXPECT_EQ(image->pixelColor(10, 4), red);  // top of the left cell: a 0
+    EXPECT_NE(image->pixelColor(30, 4), red);  // top of the right cell: a 1
+    EXPECT_EQ(image->pixelColor(36, 11), red); // its upper right
+}
+
+TEST_F(MainWindow, AWinStartsTheNextGame) {
+    guess("1234");
+    guess("3205");
+    ASSERT_EQ(window->announcements.size(), 1u);
+    const DrivenMain::Seen& win = window->announcements[0];
+    EXPECT_TRUE(win.won);
+    // The typed digits and both full scores stay on display while the win is announced.
+    EXPECT_EQ(win.numbers, QStringLiteral("4"));
+    EXPECT_EQ(win.place, QStringLiteral("4"));
+    EXPECT_EQ(win.visibleDigits, 4);
+    EXPECT_EQ(win.left, QStringLiteral("10"));
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
+    EXPECT_EQ(value("ssPlace"), QStringLiteral("0"));
+    EXPECT_EQ(logs()->cell(0, 0), QString());
+    EXPECT_EQ(window->gameState().entry(), "");
+}
+
+TEST_F(MainWindow, GiveUpStartsANewGameAtAnyMoment) {
+    choose("GiveUp1"); // before the first guess
+    ASSERT_EQ(window->announcements.size(), 1u);
+    EXPECT_FALSE(window->announcements[0].won);
+    EXPECT_EQ(window->announcements[0].secret, "3205");
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    guess("1234");
+    type("56");
+    clock.time.millisecond = 346;
+    choose("GiveUp1");
+    EXPECT_NE(window->gameState().secret(), "3205");
+    EXPECT_EQ(window->gameState().entry(), "");
+    EXPECT_EQ(logs()->cell(0, 0), QString());
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+}
+
+TEST_F(MainWindow, ExitAsksFirst) {
+    dialogs.answers = {false, true, true};
+    clickX("tbCloseMain");
+    EXPECT_EQ(dialogs.shown, (QStringList{"confirm:Are you sure want to exit Brainlock Game ?"}));
+    EXPECT_EQ(terminated, 0);
+    clickX("tbCloseMain");
+    EXPECT_EQ(terminated, 1);
+    choose("mExit");
+    EXPECT_EQ(terminated, 2);
+}
+
+TEST_F(MainWindow, PopupMenuHasItsSevenItemsInOrder) {
+    auto* menu = child<QMenu>("puMain");
+    QStringList texts;
+    for (QAction* item : menu->actions()) {
+        texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        if (!item->isSeparator()) {
+            EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
+        }
+    }
+    EXPECT_EQ(texts, (QStringList{"Give &Up", "&Help Contents", "-", "Hide &Logs", "Show &Options",
+                                  "-", "E&xit"}));
+    for (const char* name :
+         {"lTitle", "lCorrect", "lPlace", "ssLeft", "ssNum1", "imgAbout", "imgMainLeft",
+          "imgLogBody", "imgOptRight", "lLog", "lOptions", "rgDigit", "rgSound"})
+        EXPECT_EQ(child(name)->contextMenuPolicy(), Qt::CustomContextMenu) << name;
+    // The keypad, the grid, the "?" marks and the panel's own bevel open nothing.
+    EXPECT_EQ(child("sb1")->contextMenuPolicy(), Qt::PreventContextMenu);
+    EXPECT_EQ(child("sgLogs")->contextMenuPolicy(), Qt::PreventContextMenu);
+    for (const char* name : {"lQM1", "Panel1"})
+        EXPECT_NE(child(name)->contextMenuPolicy(), Qt::CustomContextMenu) << name;
+}
+
+TEST_F(MainWindow, HelpOpensTheDocumentAtTheControlsSection) {
+    choose("HelpContents1");
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_TRUE(shell.opened[0].toLocalFile().endsWith(QStringLiteral("/brainlock.html")));
+    EXPECT_EQ(shell.opened[0].fragment(), QString());
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QCursor::setPos(0, 0); // away from the window: the focused control decides
+    child("pbGuess")->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_EQ(shell.opened.size(), 2u);
+    EXPECT_EQ(shell.opened[1].fragment(), QStringLiteral("guess"));
+}
+
+// Enter on the focused Guess button submits; Alt+G does wherever the focus is, with the
+// options panel shown too, whose digit group "# Di&git" shares the G.
+TEST_F(MainWindow, EnterOnGuessAndAltGSubmit) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    type("1234");
+    child("pbGuess")->setFocus();
+    QTest::keyClick(child("pbGuess"), Qt::Key_Return);
+    EXPECT_EQ(logs()->cell(0, 0), QStringLiteral("1234"));
+
+    const auto altG = [&](const std::string& digits, int row) {
+        type(digits);
+        logs()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return logs()->cell(0, row) == digits.c_str(); }))
+            << digits << " not submitted by Alt+G";
+    };
+    altG("5678", 1);
+    choose("mOptions");
+    ASSERT_TRUE(child("rgDigit")->isVisible());
+    altG("1278", 2);
+    EXPECT_EQ(child("rgDigit")->findChildren<QRadioButton*>()[0]->hasFocus(), false);
+}
+
+TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
+    window->Settings.Digit = 6;
+    guess("1234"); // the running game keeps its four digits
+    EXPECT_EQ(window->gameState().digitCount(), 4);
+    choose("GiveUp1");
+    EXPECT_EQ(window->gameState().digitCount(), 6);
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("21"));
+    EXPECT_EQ(logs()->rowCount(), 20);
+    EXPECT_EQ(logs()->cell(0, 0), QString()); // the last game's row is emptied
+    EXPECT_EQ(window->extraWidth(), 64);
+    EXPECT_EQ(window->width(), 392);
+    EXPECT_EQ(child("tbCloseMain")->x(), 227);
+    EXPECT_TRUE(child("lQM5")->isVisible());
+    EXPECT_TRUE(child("lQM6")->isVisible());
+    type("012345");
+    EXPECT_EQ(visibleSlots(), std::vector<bool>(6, true));
+
+    window->Settings.Digit = 5;
+    window->StartNewGame();
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("16"));
+    EXPECT_TRUE(child("lQM5")->isVisible());
+    EXPECT_FALSE(child("lQM6")->isVisible());
+    EXPECT_EQ(window->width(), 360);
+    EXPECT_EQ(kNoneVisible, visibleSlots());
+
+    // A digit count out of range plays the nearest size the game has.
+    window->Settings.Digit = 9;
+    window->StartNewGame();
+    EXPECT_EQ(window->gameState().digitCount(), 6);
+    EXPECT_EQ(logs()->rowCount(), 20);
+    EXPECT_EQ(window->width(), 392);
+    window->Settings.Digit = -1;
+    window->StartNewGame();
+    EXPECT_EQ(logs()->rowCount(), 10);
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+}
