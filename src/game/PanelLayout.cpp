@@ -18,15 +18,6 @@ int windowWidth(bool logShown, bool optionsShown, int extraWidth) {
     return base + extraWidth;
 }
 
-PanelPlaces panelPlaces(bool logShown, bool optionsShown, int extraWidth) {
-    PanelPlaces places;
-    if (logShown) places.logLeft = kFirstSidePanelX + extraWidth;
-    if (optionsShown)
-        places.optionsLeft = (logShown ? kSecondSidePanelX : kFirstSidePanelX) + extraWidth;
-    places.windowWidth = windowWidth(logShown, optionsShown, extraWidth);
-    return places;
-}
-
 std::vector<CentredLeft> centredLefts(int extraWidth) {
     const int shift = extraWidth / 2; // truncates toward zero
     std::vector<CentredLeft> lefts;

@@ -52,13 +52,6 @@ constexpr int extraWidthFor(int digitCount) {
 // 474, 328 or 182 plus the extra width, for both, one or no side panels.
 int windowWidth(bool logShown, bool optionsShown, int extraWidth);
 
-struct PanelPlaces {
-    int logLeft = -1; // -1: hidden
-    int optionsLeft = -1;
-    int windowWidth = 0;
-};
-PanelPlaces panelPlaces(bool logShown, bool optionsShown, int extraWidth);
-
 // The game panel's controls that stay centred as it widens, in the order they are moved,
 // with their left edges for an extra width.
 struct CentredLeft {

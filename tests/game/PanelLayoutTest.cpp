@@ -13,23 +13,14 @@ int leftOf(const std::vector<CentredLeft>& lefts, std::string_view control) {
 }
 } // namespace
 
-// Every row of the geometry table, for four, five and six digits.
-TEST(PanelLayout, PanelPlacesAndWindowWidthFollowTheTable) {
+// Every row of the window-width table, for four, five and six digits.
+TEST(PanelLayout, WindowWidthFollowsTheTable) {
     for (const int e : {0, 32, 64}) {
         SCOPED_TRACE(e);
-        const PanelPlaces both = panelPlaces(true, true, e);
-        EXPECT_EQ(both.logLeft, 181 + e);
-        EXPECT_EQ(both.optionsLeft, 327 + e);
-        EXPECT_EQ(both.windowWidth, 474 + e);
-        const PanelPlaces log = panelPlaces(true, false, e);
-        EXPECT_EQ(log.logLeft, 181 + e);
-        EXPECT_EQ(log.optionsLeft, -1);
-        EXPECT_EQ(log.windowWidth, 328 + e);
-        const PanelPlaces options = panelPlaces(false, true, e);
-        EXPECT_EQ(options.logLeft, -1);
-        EXPECT_EQ(options.optionsLeft, 181 + e);
-        EXPECT_EQ(options.windowWidth, 328 + e);
-        EXPECT_EQ(panelPlaces(false, false, e).windowWidth, 182 + e);
+        EXPECT_EQ(windowWidth(true, true, e), 474 + e);
+        EXPECT_EQ(windowWidth(true, false, e), 328 + e);
+        EXPECT_EQ(windowWidth(false, true, e), 328 + e);
+        EXPECT_EQ(windowWidth(false, false, e), 182 + e);
     }
     EXPECT_EQ(extraWidthFor(4), 0);
     EXPECT_EQ(extraWidthFor(6), 64);
