@@ -4,6 +4,7 @@
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
 #include "game/MainLayout.h"
+#include "game/Messages.h"
 #include "game/PanelLayout.h"
 #include "game/SpokenText.h"
 #include "game/uMain.h"
@@ -13,9 +14,12 @@
 #include "platform/widgets/SharedMnemonic.h"
 #include "platform/widgets/StdCtrls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace game {
 
@@ -50,6 +54,13 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, platform::TColo
     widget->setPalette(palette);
 }
 
+// To a screen reader the game's window is a frame, as a captioned window is.
+QAccessibleInterface* accessibleWindowFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(TfMain::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 // The skin first, beneath everything; the side panels' controls after the game panel's.
@@ -57,8 +68,10 @@ void MainWindowBuilder::build() {
     buildGamePanel();
     buildLog();
     buildOptions();
+    groupSidePanels();
     buildMenu();
     buildInfoDialog();
+    buildShortcuts();
     nameForScreenReaders();
 }
 
@@ -293,8 +306,36 @@ void MainWindowBuilder::buildOptions() {
     w_.rgSound->OnClick = [window = &w_] { window->rgSoundClick(); };
 }
 
+// Each panel's controls in the order they are placed, with their entries in the offsets.
+void MainWindowBuilder::groupSidePanels() {
+    for (const auto& [control, entry] :
+         std::initializer_list<std::pair<QWidget*, int>>{{w_.imgLogLeft, lpImgLeft},
+                                                         {w_.imgLogBody, lpImgBody},
+                                                         {w_.imgLogRight, lpImgRight},
+                                                         {w_.sgLogs, lpGrid},
+                                                         {w_.lLog, lpLabel},
+                                                         {w_.tbCloseLog, lpClose}})
+        w_.logPanel_.add(control, entry);
+    for (const auto& [control, entry] :
+         std::initializer_list<std::pair<QWidget*, int>>{{w_.imgOptLeft, opImgLeft},
+                                                         {w_.imgOptBody, opImgBody},
+                                                         {w_.imgOptRight, opImgRight},
+                                                         {w_.tbCloseOptions, opClose},
+                                                         {w_.lOptions, opLabel},
+                                                         {w_.rgDigit, opDigit},
+                                                         {w_.rgDuplicate, opDuplicate},
+                                                         {w_.rgMusic, opMusic},
+                                                         {w_.rgSound, opSound}})
+        w_.optionsPanel_.add(control, entry);
+}
+
 // Names and values for screen readers.
 void MainWindowBuilder::nameForScreenReaders() {
+    static const bool registered = [] {
+        QAccessible::installFactory(accessibleWindowFactory);
+        return true;
+    }();
+    (void)registered;
     w_.sbClear->setAccessibleName(QStringLiteral("Clear"));
     w_.sbBack->setAccessibleName(QStringLiteral("Delete last digit"));
     w_.pbGuess->setAccessibleName(QStringLiteral("Guess"));
@@ -351,9 +392,24 @@ void MainWindowBuilder::buildMenu() {
 void MainWindowBuilder::buildInfoDialog() {
     w_.pInfoDlg = new controls::TProInfoDialog(&w_);
     w_.pInfoDlg->setObjectName(QStringLiteral("pInfoDlg"));
-    w_.pInfoDlg->Caption = kWinCaption;
+    w_.pInfoDlg->Caption = QString::fromLatin1(kWinCaption);
     w_.pInfoDlg->Alignment = controls::taCenter;
     w_.pInfoDlg->setFont(platform::pixelFont(platform::kSansFamily, 16, true));
+}
+
+// F1 opens the help at the focused control's section; the desktop's keys for a context
+// menu open the window's menu.
+void MainWindowBuilder::buildShortcuts() {
+    platform::setApplicationHelp(kHelpDocument, {{kHelpGuess, QStringLiteral("guess")},
+                                                 {kHelpLog, QStringLiteral("log")},
+                                                 {kHelpOptions, QStringLiteral("options")}});
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &w_);
+    connectHandler(help, &QShortcut::activated, &w_, &TfMain::helpRequested);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* menu = new QShortcut(key, &w_);
+        connectHandler(menu, &QShortcut::activated, &w_, &TfMain::openMenuFromKeyboard);
+    }
 }
 
 } // namespace game

@@ -28,7 +28,7 @@ constexpr int kHelpGuess = 1;
 constexpr int kHelpLog = 2;
 constexpr int kHelpOptions = 3;
 
-inline const QString kWinCaption = QStringLiteral("You Win !!");
+inline const QString kHelpDocument = QStringLiteral("brainlock.html");
 inline const QString kShowLogs = QStringLiteral("Show &Logs");
 inline const QString kShowOptions = QStringLiteral("Show &Options");
 
@@ -55,8 +55,10 @@ private:
     void buildKeypad();
     void buildLog();
     void buildOptions();
+    void groupSidePanels();
     void buildMenu();
     void buildInfoDialog();
+    void buildShortcuts();
     void nameForScreenReaders();
     platform::TImage* makeSkinPiece(const char* name, const QString& picture, int left, int width);
     controls::TTransparentButton* makeCloseButton(const char* name, int left, int width,

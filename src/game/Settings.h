@@ -1,9 +1,12 @@
 // The options and window state the game keeps between runs, with their first-run values, and
 // the one table of them: each value's stored name, its field and the range the game plays
-// with, in the order they are stored. Loading, saving, the first run and the scripts that
-// write a settings file all go by the table.
+// with (a number read is brought into it), in the order they are stored. Loading, saving, the first
+// run and the scripts that write a settings file all go by the table.
 #pragma once
 
+#include "game/GameState.h"
+
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -29,6 +32,7 @@ struct SettingField {
     std::int32_t lowest; // what a game can use; a stored number outside it is brought in
     std::int32_t highest;
 
+    std::int32_t playable(std::int32_t value) const { return std::clamp(value, lowest, highest); }
     std::int32_t stored(const TSettings& settings) const {
         return integer ? settings.*integer : (settings.*flag ? 1 : 0);
     }
@@ -40,7 +44,7 @@ constexpr std::int32_t kAnyNumberHigh = std::numeric_limits<std::int32_t>::max()
 inline constexpr std::array<SettingField, 8> kSettingFields{{
     {"Left", &TSettings::Left, nullptr, kAnyNumberLow, kAnyNumberHigh},
     {"Top", &TSettings::Top, nullptr, kAnyNumberLow, kAnyNumberHigh},
-    {"Digit", &TSettings::Digit, nullptr, 4, 6},
+    {"Digit", &TSettings::Digit, nullptr, kMinDigits, kMaxDigits},
     {"Duplicate", nullptr, &TSettings::Duplicate, 0, 1},
     {"Music", nullptr, &TSettings::Music, 0, 1},
     {"Sound", nullptr, &TSettings::Sound, 0, 1},

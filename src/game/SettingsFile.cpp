@@ -30,7 +30,7 @@ bool SettingsFile::hasSettings() const {
 void SettingsFile::read(TSettings& into) const {
     for (const SettingField& field : kSettingFields) {
         if (field.integer)
-            into.*field.integer = store_->ReadInteger(nameOf(field));
+            into.*field.integer = field.playable(store_->ReadInteger(nameOf(field)));
         else
             into.*field.flag = store_->ReadBool(nameOf(field));
     }

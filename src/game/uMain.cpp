@@ -5,8 +5,8 @@
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
 #include "game/MainWindowBuilder.h"
+#include "game/Messages.h"
 #include "game/SettingsFile.h"
-#include "game/SpokenText.h"
 #include "game/WindowPlacement.h"
 #include "platform/Accessibility.h"
 #include "platform/Application.h"
@@ -15,52 +15,35 @@
 #include "platform/system/SettingsStore.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Fonts.h"
-#include "platform/widgets/SharedMnemonic.h"
 #include "platform/widgets/StdCtrls.h"
+#include "platform/window/FirstFrame.h"
 #include "platform/window/WindowMove.h"
 #include "platform/window/WindowSystem.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
-#include <utility>
 
 namespace game {
 
 using controls::TSevenSegment;
-using platform::rgbColor;
 
 namespace {
-
-const QString kFullEntryMessage = QStringLiteral("Sorry, you cannot add more number");
-const QString kExitQuestion = QStringLiteral("Are you sure want to exit Brainlock Game ?");
-const QString kOptionChanged =
-    QStringLiteral("Option has been changed.\r\nDo you want to regenerate new numbers ?");
-const QString kOptionNextGame = QStringLiteral("The Option will work in the next game");
-const QString kLoseCaption = QStringLiteral("You Lose !!");
-const QString kHelpDocument = QStringLiteral("brainlock.html");
 
 constexpr int kOnScreenAtTheLatest = 500; // ms after the first show
 
 const QString kHideLogs = QStringLiteral("Hide &Logs");
 const QString kHideOptions = QStringLiteral("Hide &Options");
 
-// To a screen reader the game's window is a frame, as a captioned window is.
-QAccessibleInterface* accessibleWindowFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(TfMain::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
 }
 
 } // namespace
@@ -69,11 +52,6 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , gameState_(clock)
     , terminate_([] { QCoreApplication::quit(); }) {
-    static const bool registered = [] {
-        QAccessible::installFactory(accessibleWindowFactory);
-        return true;
-    }();
-    (void)registered;
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(QStringLiteral("Brainlock Game"));
     setFont(platform::uiFont());
@@ -90,17 +68,7 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
         Settings.Top = ask.top;
     });
     MainWindowBuilder(*this).build();
-    platform::setApplicationHelp(kHelpDocument, {{kHelpGuess, QStringLiteral("guess")},
-                                                 {kHelpLog, QStringLiteral("log")},
-                                                 {kHelpOptions, QStringLiteral("options")}});
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connectHandler(help, &QShortcut::activated, this, &TfMain::helpRequested);
-    // The window's menu from the keyboard, by the desktop's keys for a context menu.
-    for (const QKeySequence& key :
-         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
-        auto* menu = new QShortcut(key, this);
-        connectHandler(menu, &QShortcut::activated, this, &TfMain::openMenuFromKeyboard);
-    }
+    firstFrame_ = new platform::FirstFrame(Panel1, [this] { windowIsOnScreen(); });
     FormCreate();
 }
 
@@ -111,7 +79,6 @@ TfMain::~TfMain() {
 // The sounds load now, and what waited for the first frame is built. By now the window
 // manager has placed the window: how far off the place asked it put it is known.
 void TfMain::windowIsOnScreen() {
-    if (std::exchange(onScreen_, true)) return;
     if (platform::windowPlacesAreKnown()) managerShift_ = managerShift(placeAsked_, {x(), y()});
     platform::startAudio();
     for (const auto& task : std::exchange(afterFirstFrame_, {}))
@@ -126,8 +93,6 @@ void TfMain::makeDraggable(QWidget* widget) {
 // children (a label that lets presses through) is not a press on the panel.
 bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type == QEvent::Paint && watched == Panel1 && !onScreen_)
-        QTimer::singleShot(0, this, [this] { windowIsOnScreen(); }); // after the whole frame
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint at = mouse->position().toPoint();
@@ -153,7 +118,8 @@ void TfMain::attachPopup(QWidget* widget) {
 }
 
 // A store that cannot be opened or read is reported, and the window is still placed and laid
-// out from the values in hand, so that what the player sees is what the game does.
+// out from the values in hand, so that what the player sees is what the game does. The values
+// read are in the game's ranges already.
 void TfMain::FormCreate() {
     try {
         settingsFile_.open();
@@ -164,10 +130,9 @@ void TfMain::FormCreate() {
     } catch (...) {
         platform::postApplicationError(QStringLiteral("Unknown error."));
     }
-    if (Settings.Digit < kMinDigits) Settings.Digit = kMinDigits; // the games have 4 to 6
     InitPanelOffsets();
     placeWindow();
-    rgDigit->setItemIndex(Settings.Digit - kMinDigits); // "7" selects "6", and its handler agrees
+    rgDigit->setItemIndex(Settings.Digit - kMinDigits);
     rgDuplicate->setItemIndex(Settings.Duplicate ? 0 : 1);
     rgMusic->setItemIndex(Settings.Music ? 0 : 1);
     rgSound->setItemIndex(Settings.Sound ? 0 : 1);
@@ -214,22 +179,13 @@ void TfMain::placeWindow() {
     move(at.left, at.top);
 }
 
+// The option's group is greyed while its change waits for the next game.
 void TfMain::rgDigitClick() {
-    Settings.Digit = rgDigit->itemIndex() + kMinDigits;
-    if (gameState_.digitCount() == 0 || Settings.Digit == gameState_.digitCount()) return;
-    applyOptionChange(rgDigit);
+    if (session_.DigitCountChosen(rgDigit->itemIndex() + kMinDigits)) rgDigit->setEnabled(false);
 }
 
 void TfMain::rgDuplicateClick() {
-    const bool old = Settings.Duplicate;
-    Settings.Duplicate = rgDuplicate->itemIndex() == 0;
-    if (Settings.Duplicate == old) return;
-    applyOptionChange(rgDuplicate);
-}
-
-// The option's group is greyed while its change waits for the next game.
-void TfMain::applyOptionChange(platform::TRadioGroup* group) {
-    if (!session_.OptionChanged()) group->setEnabled(false);
+    if (session_.DuplicateChosen(rgDuplicate->itemIndex() == 0)) rgDuplicate->setEnabled(false);
 }
 
 void TfMain::rgMusicClick() {
@@ -245,7 +201,7 @@ void TfMain::rgSoundClick() {
 
 void TfMain::FormShow() {
     // The sounds load once the window has painted, or after a moment if it never does.
-    QTimer::singleShot(kOnScreenAtTheLatest, this, [this] { windowIsOnScreen(); });
+    firstFrame_->shownAtTheLatest(kOnScreenAtTheLatest);
     StartNewGame();
     sounds_.startMusic(Settings.Music);
 }
@@ -263,36 +219,40 @@ void TfMain::showEvent(QShowEvent* event) {
 }
 
 void TfMain::StartNewGame() {
-    sounds_.newGame(Settings.Music); // the music's interval starts anew
+    session_.StartNewGame();
+}
+
+void TfMain::restartMusicInterval() {
+    sounds_.newGame(Settings.Music);
+}
+
+void TfMain::resetEntryDisplays() {
     for (TSevenSegment* display : ssNum) {
         HideEntryDigit(display);
         display->setValue(QStringLiteral("0"));
     }
-    ssNumbers->setValue(QStringLiteral("0"));
-    ssPlace->setValue(QStringLiteral("0"));
-    rgDuplicate->setEnabled(true); // a deferred option change takes effect now
-    rgDigit->setEnabled(true);
+}
 
-    // Rows the finished game wrote; the new game's size comes from its own digit count,
-    // which NewGame keeps to 4..6.
-    const int rowsUsed = static_cast<int>(gameState_.log().size());
-    gameState_.NewGame(Settings.Digit, Settings.Duplicate);
-    sgLogs->setRowCount(logCapacity(gameState_.digitCount()));
-    for (int row = 0; row < std::min(rowsUsed, sgLogs->rowCount()); ++row) {
+void TfMain::enableOptionGroups() {
+    rgDuplicate->setEnabled(true);
+    rgDigit->setEnabled(true);
+}
+
+void TfMain::resizeLog(int rows, int rowsToEmpty) {
+    sgLogs->setRowCount(rows);
+    for (int row = 0; row < std::min(rowsToEmpty, rows); ++row) {
         sgLogs->setCell(0, row, {});
         sgLogs->setCell(1, row, {});
     }
-    ssLeft->setValue(QString::number(gameState_.guessesLeft()));
+}
 
-    ExtraWidth = extraWidthFor(gameState_.digitCount());
+void TfMain::fitGamePanel(int digitCount) {
+    ExtraWidth = extraWidthFor(digitCount);
     imgMainBody->resize(kMainBodyWidth + ExtraWidth, kSkinHeight);
     imgMainRight->move(kMainRightLeft + ExtraWidth, kSkinTop);
     tbCloseMain->move(kCloseMainLeft + ExtraWidth, tbCloseMain->y());
-
     for (int i = kMinDigits; i < kMaxDigits; ++i)
-        lQM[static_cast<std::size_t>(i)]->setVisible(gameState_.digitCount() > i);
-
-    RefreshPanels();
+        lQM[static_cast<std::size_t>(i)]->setVisible(digitCount > i);
 }
 
 void TfMain::InitPanelOffsets() {
@@ -302,86 +262,43 @@ void TfMain::InitPanelOffsets() {
 
 void TfMain::ShowLogPanel(int x) {
     Settings.Logs = true;
-    const int p = x + ExtraWidth;
-    const std::pair<QWidget*, LogPanelControl> controls[] = {
-        {imgLogLeft, lpImgLeft}, {imgLogBody, lpImgBody}, {imgLogRight, lpImgRight},
-        {sgLogs, lpGrid},        {lLog, lpLabel},         {tbCloseLog, lpClose}};
-    for (const auto& [control, entry] : controls) {
-        control->move(p + LogPanelOffsets[entry], control->y());
-        control->show();
-    }
+    logPanel_.showAt(x + ExtraWidth, LogPanelOffsets);
 }
 
 void TfMain::ShowOptionsPanel(int x) {
     Settings.Option = true;
-    const int p = x + ExtraWidth;
-    const std::pair<QWidget*, OptionsPanelControl> controls[] = {{imgOptLeft, opImgLeft},
-                                                                 {imgOptBody, opImgBody},
-                                                                 {imgOptRight, opImgRight},
-                                                                 {tbCloseOptions, opClose},
-                                                                 {lOptions, opLabel}};
-    for (const auto& [control, entry] : controls) {
-        control->move(p + OptionsPanelOffsets[entry], control->y());
-        control->show();
-    }
-    const std::pair<QWidget*, OptionsPanelControl> groups[] = {
-        {rgDigit, opDigit}, {rgDuplicate, opDuplicate}, {rgMusic, opMusic}, {rgSound, opSound}};
-    for (const auto& [group, entry] : groups)
-        group->move(p + OptionsPanelOffsets[entry], group->y());
-    for (const auto& [group, entry] : groups)
-        group->show();
+    optionsPanel_.showAt(x + ExtraWidth, OptionsPanelOffsets);
 }
 
 // Hiding keeps the grid's rows and the groups' selections.
 void TfMain::HideLogPanel() {
     Settings.Logs = false;
-    for (QWidget* control : std::initializer_list<QWidget*>{imgLogLeft, imgLogBody, imgLogRight,
-                                                            sgLogs, lLog, tbCloseLog})
-        control->hide();
+    logPanel_.hide();
 }
 
 void TfMain::HideOptionsPanel() {
     Settings.Option = false;
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{imgOptLeft, imgOptBody, imgOptRight, tbCloseOptions,
-                                         rgDigit, rgDuplicate, rgMusic, rgSound, lOptions})
-        control->hide();
+    optionsPanel_.hide();
 }
 
 void TfMain::mLogsClick() {
-    if (Settings.Logs) {
-        HideLogPanel();
-        if (Settings.Option) { // moves into the freed place
-            HideOptionsPanel();
-            ShowOptionsPanel(kFirstSidePanelX);
-        }
-        mLogs->setText(kShowLogs);
-    } else {
-        ShowLogPanel(kFirstSidePanelX);
-        if (Settings.Option) ShowOptionsPanel(kSecondSidePanelX); // pushed right of the log
-        mLogs->setText(kHideLogs);
-    }
-    applyWindowWidth();
+    panels_.mLogsClick();
 }
 
 void TfMain::mOptionsClick() {
-    if (Settings.Option) {
-        HideOptionsPanel();
-        mOptions->setText(kShowOptions);
-    } else {
-        ShowOptionsPanel(Settings.Logs ? kSecondSidePanelX : kFirstSidePanelX);
-        mOptions->setText(kHideOptions);
-    }
-    applyWindowWidth();
+    panels_.mOptionsClick();
 }
 
-// Each toggle, run on the inverted flag, puts its panel back in the state it had, placed
-// anew for the current ExtraWidth, with the caption and the window width to match.
 void TfMain::RefreshPanels() {
-    Settings.Logs = !Settings.Logs;
-    mLogsClick();
-    Settings.Option = !Settings.Option;
-    mOptionsClick();
+    panels_.RefreshPanels();
+}
+
+void TfMain::captionLogsItem(bool logShown) {
+    mLogs->setText(logShown ? kHideLogs : kShowLogs);
+}
+
+void TfMain::captionOptionsItem(bool optionsShown) {
+    mOptions->setText(optionsShown ? kHideOptions : kShowOptions);
 }
 
 // The left edge stays; the window grows or shrinks at its right edge.
@@ -438,7 +355,7 @@ void TfMain::pbGuessClick() {
 }
 
 void TfMain::PlaySoundByName(const std::string& fileName) {
-    PlaySoundByName(QString::fromStdString(fileName));
+    PlaySoundByName(text(fileName));
 }
 
 void TfMain::showEntryDigit(int slot, int digit) {
@@ -459,58 +376,48 @@ void TfMain::showGuessesLeft(int left) {
 }
 
 void TfMain::writeLogRow(int row, const std::string& guess, const std::string& score) {
-    sgLogs->setCell(0, row, QString::fromStdString(guess));
-    sgLogs->setCell(1, row, QString::fromStdString(score));
+    sgLogs->setCell(0, row, text(guess));
+    sgLogs->setCell(1, row, text(score));
 }
 
 void TfMain::refuseFullEntry() {
-    platform::messageDialogs().error(kFullEntryMessage);
+    platform::messageDialogs().error(text(kFullEntryMessage));
 }
 
 bool TfMain::confirmOptionChange() {
-    return platform::messageDialogs().confirm(kOptionChanged);
+    return platform::messageDialogs().confirm(text(kOptionChanged));
 }
 
 void TfMain::tellOptionWaitsForNextGame() {
-    platform::messageDialogs().information(kOptionNextGame);
+    platform::messageDialogs().information(text(kOptionNextGame));
 }
 
 void TfMain::GiveUp1Click() {
-    AnnounceLoss();
-    StartNewGame();
+    session_.GiveUp();
 }
 
 // The typed digits and both scores stay on display behind the dialog.
 void TfMain::AnnounceWin() {
     PlaySoundByName(QStringLiteral("win.wav"));
-    pInfoDlg->InfoMessage = QStringLiteral("Congratulation !!! You Win.\r\nYou have a pretty good "
-                                           "logical thinking\r\n") +
-                            secretText() + QStringLiteral(" is the Correct Number");
+    pInfoDlg->InfoMessage = text(winMessage(gameState_.secret()));
     pInfoDlg->Execute();
 }
 
 void TfMain::AnnounceLoss() {
     PlaySoundByName(QStringLiteral("lose.wav"));
-    pInfoDlg->Caption = kLoseCaption;
-    pInfoDlg->InfoMessage =
-        QStringLiteral("The misterious digits are ") + secretText() +
-        QStringLiteral(".\r\nYou still can prove your mind later.\r\nGAME OVER !!!");
+    pInfoDlg->Caption = text(kLoseCaption);
+    pInfoDlg->InfoMessage = text(lossMessage(gameState_.secret()));
     // The caption goes back whatever happens in the dialog.
     struct RestoreCaption {
         controls::TProInfoDialog* dialog;
-        ~RestoreCaption() { dialog->Caption = kWinCaption; }
+        ~RestoreCaption() { dialog->Caption = text(kWinCaption); }
     } restore{pInfoDlg};
     pInfoDlg->Execute();
 }
 
-// The secret as drawn, leading zeros kept.
-QString TfMain::secretText() const {
-    return QString::fromStdString(gameState_.secret());
-}
-
 // Through the control with the focus, for a screen reader.
-void TfMain::say(const std::string& text) {
-    platform::announce(QString::fromStdString(text), pbGuess);
+void TfMain::say(const std::string& sentence) {
+    platform::announce(text(sentence), pbGuess);
 }
 
 // Effects sound alongside each other; one already playing goes on.
@@ -519,7 +426,7 @@ void TfMain::PlaySoundByName(const QString& fileName) {
 }
 
 void TfMain::tbCloseMainClick() {
-    if (platform::messageDialogs().confirm(kExitQuestion)) terminate_();
+    if (platform::messageDialogs().confirm(text(kExitQuestion))) terminate_();
 }
 
 void TfMain::HelpContents1Click() {

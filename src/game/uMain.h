@@ -9,8 +9,10 @@
 #include "game/GameState.h"
 #include "game/MusicClock.h"
 #include "game/PanelLayout.h"
+#include "game/PanelToggles.h"
 #include "game/Settings.h"
 #include "game/SettingsFile.h"
+#include "game/SidePanel.h"
 #include "game/WindowPlacement.h"
 #include "platform/audio/MediaPlayer.h"
 
@@ -36,6 +38,7 @@ class TBevelPanel;
 class TImage;
 class TRadioGroup;
 class TSettingsStore;
+class FirstFrame;
 class TSpeedButton;
 class TStringGrid;
 class UtcClock;
@@ -46,7 +49,9 @@ class TfAbout;
 
 namespace game {
 
-class TfMain : public QWidget, private SessionView {
+// The play flow and the panel toggles are plain C++ (GameSession, PanelToggles) that the
+// window's handlers run; the window shows what they decide through their views.
+class TfMain : public QWidget, private SessionView, private PanelView {
     Q_OBJECT
 public:
     explicit TfMain(const platform::UtcClock& clock, QWidget* parent = nullptr);
@@ -65,20 +70,20 @@ public:
     TSettings Settings;
 
     // Operations the other parts of the window call.
-    void StartNewGame() override;
+    void StartNewGame();
     void KeypadPress(int key);
     void ShowEntryDigit(controls::TSevenSegment* display, int digit);
     void HideEntryDigit(controls::TSevenSegment* display);
-    void RefreshPanels();
+    void RefreshPanels() override;
     void InitPanelOffsets();
-    void ShowLogPanel(int x);
-    void ShowOptionsPanel(int x);
-    void HideLogPanel();
-    void HideOptionsPanel();
+    void ShowLogPanel(int x) override;
+    void ShowOptionsPanel(int x) override;
+    void HideLogPanel() override;
+    void HideOptionsPanel() override;
     void PlaySoundByName(const QString& fileName);
     // Each returns once the player has seen the result; the next game starts after it.
     void AnnounceWin() override;
-    virtual void AnnounceLoss();
+    void AnnounceLoss() override;
     int extraWidth() const { return ExtraWidth; }
 
     static constexpr int kKeyClear = GameSession::kKeyClear;
@@ -140,12 +145,12 @@ protected:
 private:
     friend class MainWindowBuilder; // makes the controls the window keeps
     void placeWindow();
-    void applyOptionChange(platform::TRadioGroup* group);
-    QString secretText() const;
     void attachPopup(QWidget* widget);
     void makeDraggable(QWidget* widget);
     void windowIsOnScreen();
-    void applyWindowWidth();
+    void applyWindowWidth() override;
+    void captionLogsItem(bool logShown) override;
+    void captionOptionsItem(bool optionsShown) override;
     void helpRequested();
     // What the play flow shows, sounds and asks (SessionView).
     void PlaySoundByName(const std::string& fileName) override;
@@ -156,15 +161,22 @@ private:
     void showGuessesLeft(int left) override;
     void writeLogRow(int row, const std::string& guess, const std::string& score) override;
     void refuseFullEntry() override;
-    void GiveUp() override { GiveUp1Click(); }
     bool confirmOptionChange() override;
     void tellOptionWaitsForNextGame() override;
+    void restartMusicInterval() override;
+    void resetEntryDisplays() override;
+    void enableOptionGroups() override;
+    void resizeLog(int rows, int rowsToEmpty) override;
+    void fitGamePanel(int digitCount) override;
     QLabel* markUnder(const controls::TSevenSegment* display) const;
     void say(const std::string& text) override;
     controls::TSevenSegment* entryDisplay(int slot) const; // slot 1..6
 
     GameState gameState_;
     GameSession session_{gameState_, Settings, *this};
+    PanelToggles panels_{Settings, *this};
+    SidePanel logPanel_;     // the tries log's controls
+    SidePanel optionsPanel_; // the options' controls
     int ExtraWidth = 0;
     bool shown_ = false;
     TfAbout* about_ = nullptr;
@@ -172,7 +184,7 @@ private:
 
     GameSounds sounds_; // the players mpSound, mpClear, mpWin, mpLose and mpMusic
     QTimer* tPlay = nullptr;
-    bool onScreen_ = false;
+    platform::FirstFrame* firstFrame_ = nullptr;
     WindowPos placeAsked_;   // where the window was asked to open
     WindowPos managerShift_; // how far off that the window manager put it
     std::vector<std::function<void()>> afterFirstFrame_;

@@ -1,5 +1,5 @@
-// The main window plays: typing, guessing, winning and losing, giving up, the menu, help and
-// the keys that submit.
+// The main window plays: what its displays and log show of the play flow (whose rules are
+// tested without widgets), the menu, help, the keys that submit, and the wider game.
 #include "support/MainWindowFixture.h"
 
 using controls::TSevenSegment;
@@ -34,82 +34,27 @@ TEST_F(MainWindow, OpensBorderlessAtItsPlaceWithTheGamePanel) {
     EXPECT_NE(child("pbGuess")->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(MainWindow, TypingShowsDigitsInTheirSlotsAndAFullEntryIsAnError) {
-    type("32");
+TEST_F(MainWindow, TheDisplaysAndTheLogShowWhatIsTypedAndScored) {
+    type("12");
     EXPECT_EQ(visibleSlots(), (std::vector<bool>{true, true, false, false, false, false}));
-    EXPECT_EQ(value("ssNum1"), QStringLiteral("3"));
     EXPECT_EQ(value("ssNum2"), QStringLiteral("2"));
-    type("32"); // repeats are refused without a word
-    EXPECT_EQ(window->gameState().entry(), "32");
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-    type("10");
-    type("9");
-    EXPECT_EQ(dialogs.shown, (QStringList{"error:Sorry, you cannot add more number"}));
-    EXPECT_EQ(window->gameState().entry(), "3210");
-    type("9");
-    EXPECT_EQ(dialogs.shown.size(), 2); // every further press asks again
-}
-
-TEST_F(MainWindow, RepeatsFollowTheOptionAtTheTimeOfTyping) {
-    window->Settings.Duplicate = true;
-    type("77");
-    EXPECT_EQ(window->gameState().entry(), "77");
-    window->Settings.Duplicate = false;
-    type("7");
-    EXPECT_EQ(window->gameState().entry(), "77");
-}
-
-TEST_F(MainWindow, ClearAndBackEmptySlots) {
-    press("sbBack"); // nothing typed: nothing changes
-    EXPECT_EQ(kNoneVisible, visibleSlots());
-    type("123");
     press("sbBack");
-    EXPECT_EQ(visibleSlots(), (std::vector<bool>{true, true, false, false, false, false}));
-    EXPECT_EQ(window->gameState().entry(), "12");
-    press("sbClear");
+    EXPECT_FALSE(display("ssNum2")->isVisible());
+    type("234");
+    press("pbGuess"); // against 3205: 2 in common, 1 in place
+    EXPECT_EQ(value("ssNumbers"), QStringLiteral("2"));
+    EXPECT_EQ(value("ssPlace"), QStringLiteral("1"));
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("10"));
+    EXPECT_EQ(logs()->cell(0, 0), QStringLiteral("1234"));
+    EXPECT_EQ(logs()->cell(1, 0), QStringLiteral("2/1"));
     EXPECT_EQ(kNoneVisible, visibleSlots());
-    EXPECT_EQ(window->gameState().entry(), "");
-}
-
-TEST_F(MainWindow, AnIncompleteGuessIsIgnored) {
-    guess("123");
-    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    type("1234");
+    type("5");
+    EXPECT_EQ(dialogs.shown, (QStringList{"error:Sorry, you cannot add more number"}));
+    choose("GiveUp1");
     EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
+    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
     EXPECT_EQ(logs()->cell(0, 0), QString());
-    EXPECT_EQ(window->gameState().entry(), "123");
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-}
-
-TEST_F(MainWindow, ElevenWrongGuessesLoseAndTheNextGameStartsEmpty) {
-    EXPECT_EQ(logs()->rowCount(), 10);
-    EXPECT_EQ(logs()->columnCount(), 2);
-    for (int i = 1; i <= 10; ++i) {
-        guess("1234"); // against 3205: 2 in common, 1 in place
-        EXPECT_EQ(value("ssLeft").toInt(), 11 - i);
-        EXPECT_EQ(value("ssNumbers"), QStringLiteral("2"));
-        EXPECT_EQ(value("ssPlace"), QStringLiteral("1"));
-        EXPECT_EQ(logs()->cell(0, i - 1), QStringLiteral("1234"));
-        EXPECT_EQ(logs()->cell(1, i - 1), QStringLiteral("2/1"));
-        EXPECT_EQ(kNoneVisible, visibleSlots());
-    }
-    EXPECT_EQ(window->gameState().guessesLeft(), 1);
-    EXPECT_TRUE(window->announcements.empty());
-    guess("5678"); // the eleventh: lost, a new game with the same secret follows
-    ASSERT_EQ(window->announcements.size(), 1u);
-    const DrivenMain::Seen& loss = window->announcements[0];
-    EXPECT_FALSE(loss.won);
-    EXPECT_EQ(loss.left.toInt(), 0); // shown as 00 while the loss is announced
-    EXPECT_EQ(loss.numbers, QStringLiteral("1"));
-    EXPECT_EQ(loss.secret, "3205");
-    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
-    EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
-    EXPECT_EQ(logs()->rowCount(), 10);
-    for (int row = 0; row < 10; ++row) {
-        EXPECT_EQ(logs()->cell(0, row), QString()) << row;
-        EXPECT_EQ(logs()->cell(1, row), QString()) << row;
-    }
-    EXPECT_TRUE(window->gameState().log().empty());
-    EXPECT_EQ(kNoneVisible, visibleSlots());
 }
 
 TEST_F(MainWindow, GuessesLeftShowsTwoDigitsWithALeadingZero) {
@@ -122,41 +67,6 @@ TEST_F(MainWindow, GuessesLeftShowsTwoDigitsWithALeadingZero) {
     EXPECT_EQ(image->pixelColor(10, 4), red);  // top of the left cell: a 0
     EXPECT_NE(image->pixelColor(30, 4), red);  // top of the right cell: a 1
     EXPECT_EQ(image->pixelColor(36, 11), red); // its upper right
-}
-
-TEST_F(MainWindow, AWinStartsTheNextGame) {
-    guess("1234");
-    guess("3205");
-    ASSERT_EQ(window->announcements.size(), 1u);
-    const DrivenMain::Seen& win = window->announcements[0];
-    EXPECT_TRUE(win.won);
-    // The typed digits and both full scores stay on display while the win is announced.
-    EXPECT_EQ(win.numbers, QStringLiteral("4"));
-    EXPECT_EQ(win.place, QStringLiteral("4"));
-    EXPECT_EQ(win.visibleDigits, 4);
-    EXPECT_EQ(win.left, QStringLiteral("10"));
-    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
-    EXPECT_EQ(value("ssNumbers"), QStringLiteral("0"));
-    EXPECT_EQ(value("ssPlace"), QStringLiteral("0"));
-    EXPECT_EQ(logs()->cell(0, 0), QString());
-    EXPECT_EQ(window->gameState().entry(), "");
-}
-
-TEST_F(MainWindow, GiveUpStartsANewGameAtAnyMoment) {
-    choose("GiveUp1"); // before the first guess
-    ASSERT_EQ(window->announcements.size(), 1u);
-    EXPECT_FALSE(window->announcements[0].won);
-    EXPECT_EQ(window->announcements[0].secret, "3205");
-    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
-    guess("1234");
-    type("56");
-    clock.time.millisecond = 346;
-    choose("GiveUp1");
-    EXPECT_NE(window->gameState().secret(), "3205");
-    EXPECT_EQ(window->gameState().entry(), "");
-    EXPECT_EQ(logs()->cell(0, 0), QString());
-    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
-    EXPECT_EQ(kNoneVisible, visibleSlots());
 }
 
 TEST_F(MainWindow, ExitAsksFirst) {
@@ -231,12 +141,12 @@ TEST_F(MainWindow, EnterOnGuessAndAltGSubmit) {
     EXPECT_EQ(child("rgDigit")->findChildren<QRadioButton*>()[0]->hasFocus(), false);
 }
 
-TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
+// The flow of a change of digit count is tested without the window; here, what it shows.
+TEST_F(MainWindow, TheDigitCountWidensTheWindowForTheNextGame) {
     window->Settings.Digit = 6;
     guess("1234"); // the running game keeps its four digits
-    EXPECT_EQ(window->gameState().digitCount(), 4);
+    EXPECT_EQ(window->width(), 328);
     choose("GiveUp1");
-    EXPECT_EQ(window->gameState().digitCount(), 6);
     EXPECT_EQ(value("ssLeft"), QStringLiteral("21"));
     EXPECT_EQ(logs()->rowCount(), 20);
     EXPECT_EQ(logs()->cell(0, 0), QString()); // the last game's row is emptied
@@ -247,6 +157,7 @@ TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
     EXPECT_TRUE(child("lQM6")->isVisible());
     type("012345");
     EXPECT_EQ(visibleSlots(), std::vector<bool>(6, true));
+    EXPECT_EQ(value("ssNum6"), QStringLiteral("5"));
 
     window->Settings.Digit = 5;
     window->StartNewGame();
@@ -255,15 +166,5 @@ TEST_F(MainWindow, TheDigitOptionSizesTheNextGame) {
     EXPECT_FALSE(child("lQM6")->isVisible());
     EXPECT_EQ(window->width(), 360);
     EXPECT_EQ(kNoneVisible, visibleSlots());
-
-    // A digit count out of range plays the nearest size the game has.
-    window->Settings.Digit = 9;
-    window->StartNewGame();
-    EXPECT_EQ(window->gameState().digitCount(), 6);
-    EXPECT_EQ(logs()->rowCount(), 20);
-    EXPECT_EQ(window->width(), 392);
-    window->Settings.Digit = -1;
-    window->StartNewGame();
-    EXPECT_EQ(logs()->rowCount(), 10);
-    EXPECT_EQ(value("ssLeft"), QStringLiteral("11"));
+    EXPECT_EQ(value("ssNum1"), QStringLiteral("0"));
 }
