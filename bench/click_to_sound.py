@@ -165,8 +165,7 @@ def start_game(runtime, env, music, server):
     config = tempfile.mkdtemp()
     os.makedirs(os.path.join(config, "Norvane"))
     with open(os.path.join(config, "Norvane", "Brainlock.conf"), "w") as conf:
-        conf.write("[General]\nLeft=300\nTop=132\nDigit=4\nDuplicate=0\nMusic=%d\nSound=1\n"
-                   "Logs=1\nOption=0\n" % music)
+        conf.write(facts(runtime, "settings_text", "Music=%d" % music))
     game_env = dict(env, XDG_CONFIG_HOME=config, SDL_AUDIODRIVER=server.driver, QT_QPA_PLATFORM="xcb")
     game = subprocess.Popen(["./brainlock"], cwd=runtime, env=game_env,
                             stderr=subprocess.DEVNULL)
@@ -176,10 +175,18 @@ def start_game(runtime, env, music, server):
     geometry = dict(line.split("=") for line in subprocess.run(
         ["xdotool", "getwindowgeometry", "--shell", wid], capture_output=True,
         text=True).stdout.split())
-    x, y = int(geometry["X"]) + 36, int(geometry["Y"]) + 179  # the keypad's "1"
+    left, top = map(int, facts(runtime, "centre_of", "sb1").split())  # the keypad's "1"
+    x, y = int(geometry["X"]) + left, int(geometry["Y"]) + top
     subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
     time.sleep(3)  # the sounds load once the window has painted
     return game, config
+
+
+def facts(runtime, function, *args):
+    """What scripts/facts-lib's function prints of the game's facts beside it in `runtime`."""
+    lib = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts", "facts-lib")
+    return subprocess.run(["bash", "-c", '. "$0" && "$@"', lib, function, runtime, *args],
+                          check=True, capture_output=True, text=True).stdout
 
 
 def idle_percent(game, seconds):

@@ -1,17 +1,19 @@
 #include "about/uAbout.h"
 
+#include "about/AboutLayout.h"
+
 #include "controls/Banner.h"
 #include "platform/Application.h"
-#include "platform/widgets/Fonts.h"
 #include "platform/system/Shell.h"
+#include "platform/widgets/Fonts.h"
 #include "platform/widgets/StdCtrls.h"
 
 #include <QPushButton>
 
 namespace {
-constexpr int kClientWidth = 308;
-constexpr int kClientHeight = 261;
-constexpr QPoint kScreenPlace{271, 172};
+QRect rectOf(const about::Place& p) {
+    return {p.left, p.top, p.width, p.height};
+}
 constexpr int kCreditsInterval = 80;
 const QString kReadme = QStringLiteral("readme.txt");
 const QString kRule = QStringLiteral("=========================================");
@@ -62,17 +64,17 @@ TfAbout::TfAbout(QWidget* parent)
     setObjectName(QStringLiteral("fAbout"));
     setWindowTitle(QStringLiteral("About Brainlock Game"));
     setFont(platform::uiFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(about::kAboutWindow.width, about::kAboutWindow.height);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
-    move(kScreenPlace);
+    move(about::kAboutWindow.left, about::kAboutWindow.top);
 
     Image1 = new platform::TImage(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
-    Image1->setGeometry(8, 8, 32, 32);
+    Image1->setGeometry(rectOf(about::kAboutImage));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Visit Norvane, Inc.'s Homepage"));
     Image1->setAccessibleName(Image1->toolTip());
@@ -83,9 +85,9 @@ TfAbout::TfAbout(QWidget* parent)
 
     // "&Close" comes first in the tab order, so it has the focus when the window opens.
     bbClose = makeButton("bbClose", QStringLiteral("&Close"), QStringLiteral(":/images/close.png"),
-                         QRect(160, 224, 129, 25));
+                         rectOf(about::kAboutClose));
     bbReadme = makeButton("bbReadme", QStringLiteral("View &Readme File"),
-                          QStringLiteral(":/images/readme.png"), QRect(24, 224, 121, 25));
+                          QStringLiteral(":/images/readme.png"), rectOf(about::kAboutReadme));
     setTabOrder(bbClose, bbReadme);
     connect(bbClose, &QPushButton::clicked, this,
             [this] { platform::guarded([&] { bbCloseClick(); }); });
@@ -99,7 +101,7 @@ void TfAbout::buildBanner() {
     Banner1 = new controls::TBanner(this);
     Banner1->setObjectName(QStringLiteral("Banner1"));
     Banner1->beginLoad();
-    Banner1->setGeometry(48, 16, 241, 193);
+    Banner1->setGeometry(rectOf(about::kAboutBanner));
     Banner1->setAutoEnable(false);
     Banner1->setScrollDirection(controls::sdBottomToTop);
     Banner1->setScrollInterval(kCreditsInterval);

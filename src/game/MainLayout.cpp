@@ -10,6 +10,12 @@ const ControlPlace& placeOf(std::string_view name) {
     std::abort(); // the names are the window's own: a missing one is a typing mistake
 }
 
+const OptionGroupPlace& optionGroupOf(std::string_view name) {
+    for (const OptionGroupPlace& place : kOptionGroupPlaces)
+        if (place.name == name) return place;
+    std::abort();
+}
+
 std::string_view keyName(int digit) {
     static constexpr std::string_view kNames[10] = {"sb0", "sb1", "sb2", "sb3", "sb4",
                                                     "sb5", "sb6", "sb7", "sb8", "sb9"};

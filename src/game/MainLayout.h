@@ -59,6 +59,21 @@ inline constexpr std::array<ControlPlace, 23> kGamePanelPlaces{{
 // The tries log's grid in its panel: its left edge is the panel's offset for it.
 constexpr Rect kLogGridRect{0, 34, 105, 242};
 
+// The option groups in the options panel, in the order they stack: their left edges are the
+// panel's offsets for them.
+struct OptionGroupPlace {
+    std::string_view name;
+    OptionsPanelControl entry;
+    Rect rect;
+};
+inline constexpr std::array<OptionGroupPlace, 4> kOptionGroupPlaces{{
+    {"rgDigit", opDigit, {0, 27, 89, 73}},
+    {"rgDuplicate", opDuplicate, {0, 103, 89, 57}},
+    {"rgMusic", opMusic, {0, 165, 89, 57}},
+    {"rgSound", opSound, {0, 224, 89, 57}},
+}};
+const OptionGroupPlace& optionGroupOf(std::string_view name);
+
 // A control of the table by its name; a name not in it is a fault of the caller's.
 const ControlPlace& placeOf(std::string_view name);
 

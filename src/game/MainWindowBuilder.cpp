@@ -35,17 +35,23 @@ void setGeometry(QWidget* control, const Rect& r) {
     control->setGeometry(r.left, r.top, r.width, r.height);
 }
 
+QString qtName(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 // A control at its place in the table, named after it.
+void placeByName(QWidget* control, std::string_view name, const Rect& place) {
+    control->setObjectName(qtName(name));
+    setGeometry(control, place);
+}
 void placeByName(QWidget* control, std::string_view name) {
-    control->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    setGeometry(control, placeOf(name).rect);
+    placeByName(control, name, placeOf(name).rect);
 }
 
 QLabel* makeLabelAt(QWidget* parent, std::string_view name, const QString& caption) {
     const Rect& r = placeOf(name).rect;
-    return platform::makeLabel(
-        parent, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), caption,
-        r.left, r.top, platform::clWhite, platform::uiFont(true));
+    return platform::makeLabel(parent, qtName(name), caption, r.left, r.top, platform::clWhite,
+                               platform::uiFont(true));
 }
 
 void setPaletteColour(QWidget* widget, QPalette::ColorRole role, platform::TColor colour) {
@@ -275,17 +281,16 @@ void MainWindowBuilder::buildOptions() {
     w_.lOptions = makePanelCaption("lOptions", QStringLiteral("Options"));
     w_.tbCloseOptions = makeCloseButton("tbCloseOptions", 0, 16, &TfMain::tbCloseOptionsClick);
     w_.tbCloseOptions->hide();
-    const auto makeGroup = [this](const char* name, const QString& caption,
-                                  const QStringList& items, int top, int height) {
+    const auto makeGroup = [this](std::string_view name, const QString& caption,
+                                  const QStringList& items) {
         auto* group = new platform::TRadioGroup(w_.Panel1);
-        group->setObjectName(QString::fromLatin1(name));
+        placeByName(group, name, optionGroupOf(name).rect);
         group->setTitle(caption);
         group->setItems(items);
         group->setFont(platform::uiFont());
         group->setAutoFillBackground(true);
         setPaletteColour(group, QPalette::Window, platform::clBlack);
         setPaletteColour(group, QPalette::WindowText, platform::clWhite);
-        group->setGeometry(0, top, 89, height);
         platform::setHelpContext(group, kHelpOptions);
         w_.attachPopup(group);
         group->hide();
@@ -294,10 +299,10 @@ void MainWindowBuilder::buildOptions() {
     const QStringList yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
     const QStringList onOff{QStringLiteral("On"), QStringLiteral("Off")};
     w_.rgDigit = makeGroup("rgDigit", QStringLiteral("# Di&git"),
-                           {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}, 27, 73);
-    w_.rgDuplicate = makeGroup("rgDuplicate", QStringLiteral("&Dupicated digit"), yesNo, 103, 57);
-    w_.rgMusic = makeGroup("rgMusic", QStringLiteral("&Music Option"), onOff, 165, 57);
-    w_.rgSound = makeGroup("rgSound", QStringLiteral("&Sound Option"), onOff, 224, 57);
+                           {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
+    w_.rgDuplicate = makeGroup("rgDuplicate", QStringLiteral("&Dupicated digit"), yesNo);
+    w_.rgMusic = makeGroup("rgMusic", QStringLiteral("&Music Option"), onOff);
+    w_.rgSound = makeGroup("rgSound", QStringLiteral("&Sound Option"), onOff);
     // "&Guess" and "# Di&git" share the G; Alt+G still submits the guess with the options shown.
     platform::keepMnemonicFor(w_.pbGuess, {w_.rgDigit});
     w_.rgDigit->OnClick = [window = &w_] { window->rgDigitClick(); };

@@ -72,8 +72,11 @@ else
 fi
 (cd "$RUNTIME" && exec env "${game_env[@]}" SDL_AUDIODRIVER=dummy ./brainlock) 2>>"$work/stderr" &
 pid=$!
-wait_until 20 find_on_output || fail "the game's window did not appear whole on the output"
-place="$((X - OUT_X)),$((Y - OUT_Y))"
+# Where the window is, found on the output: the clicks go there.
+E2E_ORIGIN=$(wait_on_output 20 "$output" "$OUT_X" "$OUT_Y") ||
+  fail "the game's window did not appear whole on the output"
+read -r x y <<<"$E2E_ORIGIN"
+place="$((x - OUT_X)),$((y - OUT_Y))"
 if [ "$mode" = xwayland ]; then
   [ "$place" = 200,150 ] || fail "the window opened at $place, not at the stored 200,150"
   echo "the window opened at its stored place 200,150"
@@ -91,20 +94,23 @@ echo "a wrong guess took ssLeft from 11 to 10"
 # the window moves by the pointer's whole way from it. Natively the compositor anchors the
 # move itself: at the press, or where the pointer was as the drag began (12 pixels on), which
 # the game cannot change; which one is said.
-from="$X,$Y"
+from="$x,$y"
 dx=60 dy=50
-[ $((X - OUT_X + 164)) -lt 640 ] || dx=-60
-[ $((Y - OUT_Y + 152)) -lt 512 ] || dy=-50
+half_width=$(($(window_width_of "$RUNTIME" 1) / 2)) half_height=$(($(window_height_of "$RUNTIME") / 2))
+[ $((x - OUT_X + half_width)) -lt $((OUT_WIDTH / 2)) ] || dx=-60
+[ $((y - OUT_Y + half_height)) -lt $((OUT_HEIGHT / 2)) ] || dy=-50
 drag_title "$dx" "$dy"
 anchor=press
 moved_by_drag() {
-  find_on_output || return 1
-  [ "$X,$Y" = "$((${from%,*} + dx)),$((${from#*,} + dy))" ] && return 0
-  [ "$mode" = native ] && [ "$X,$Y" = "$((${from%,*} + dx - 12)),$((${from#*,} + dy))" ] &&
+  at=$(find_on_output "$output" "$OUT_X" "$OUT_Y") || return 1
+  [ "${at/ /,}" = "$((x + dx)),$((y + dy))" ] && return 0
+  [ "$mode" = native ] && [ "${at/ /,}" = "$((x + dx - 12)),$((y + dy))" ] &&
     anchor="drag's start"
 }
-wait_until 10 moved_by_drag || fail "dragged by $dx,$dy from $from, the window is at $X,$Y"
-place="$((X - OUT_X)),$((Y - OUT_Y))"
+wait_until 10 moved_by_drag || fail "dragged by $dx,$dy from $from, the window is at ${at:-nowhere}"
+E2E_ORIGIN=$at
+read -r x y <<<"$E2E_ORIGIN"
+place="$((x - OUT_X)),$((y - OUT_Y))"
 echo "the drag by $dx,$dy moved the window to $place, anchored at the $anchor"
 
 # Give Up from the menu (Shift+F10, then U) first, so that the exit question is not the
@@ -159,7 +165,7 @@ if [ "$mode" = xwayland ]; then
 else
   # Over the game: centred across it, and down its middle third (compositors centre a dialog
   # on its parent, GNOME's a little high), where only a dialog above the game shows its face.
-  game_centre="$((X - OUT_X + 164)),$((Y - OUT_Y + 152))"
+  game_centre="$((x - OUT_X + half_width)),$((y - OUT_Y + half_height))"
   off_x=$((${centre%,*} - ${game_centre%,*})) off_y=$((${centre#*,} - ${game_centre#*,}))
   ((off_x * off_x <= 9 && off_y * off_y <= 50 * 50)) ||
     fail "the exit question's face ${qw}x$qh is centred at $centre, not over the game's centre $game_centre"
@@ -215,8 +221,7 @@ else
 fi
 
 xdotool key alt+y
-wait_for_end "Yes"
-[ "$status" -eq 0 ] || fail "the game ended with code $status"
+wait_for_end "Yes" 0
 stored="$(sed -n 's/^Left=//p' "$conf"),$(sed -n 's/^Top=//p' "$conf")"
 if [ "$mode" = xwayland ]; then
   [ "$stored" = "$place" ] || fail "the settings hold the place $stored, not the dragged $place"

@@ -13,8 +13,9 @@ GAME=("${@:3}")
 e2e_begin
 
 start_game
-[ "${WIDTH}x${HEIGHT}@$X,$Y" = "328x304@300,132" ] ||
-  fail "first run: ${WIDTH}x${HEIGHT} at $X,$Y, expected 328x304 at 300,132"
+read -r x y width height < <(window_geometry)
+expected="$(window_width_of "$FACTS" 1)x$(window_height_of "$FACTS")@300,132" # with the log
+[ "${width}x$height@$x,$y" = "$expected" ] || fail "first run: ${width}x$height at $x,$y, expected $expected"
 left=$(guesses_left 11)
 [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
 play_a_wrong_guess

@@ -5,8 +5,11 @@
 # it and stopped with it; otherwise on the bare server.
 # Needs: RUNTIME (the runtime folder); GAME, the command that starts the game there, may be
 # set before (./brainlock by default), E2E_CONFIG_HOME, where its settings go, and FACTS, the
-# folder of the game's facts (brainlock-facts.sh) when not RUNTIME. Sets: pid, wid, X, Y,
-# WIDTH, HEIGHT, work.
+# folder of the game's facts (brainlock-facts.sh) when not RUNTIME. E2E_ORIGIN, when a test
+# sets it ("x y"), is where the window's corner is on a nested compositor's output, which the
+# X server cannot tell. The session's own state is work (e2e_begin), pid and wid (start_game:
+# the game, a child of the test's shell, and its main window); the other functions print what
+# they find, or say it by their exit status.
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/facts-lib"
 
 # The test's session: a scratch folder (work) removed at the end, with every process the test
@@ -41,9 +44,10 @@ cleanup() {
   done
   if [ -n "${E2E_KEEP_WORK:-}" ]; then echo "the test's files are kept in $work"; else rm -rf "$work"; fi
 }
+# On standard error, so that a function whose output is taken fails aloud.
 fail() {
-  echo "FAIL: $*"
-  [ -s "$work/stderr" ] && { echo "the game's standard error:"; cat "$work/stderr"; }
+  echo "FAIL: $*" >&2
+  [ -s "$work/stderr" ] && { echo "the game's standard error:"; cat "$work/stderr"; } >&2
   exit 1
 }
 
@@ -121,38 +125,63 @@ start_game() {
   # meanwhile (Wine makes and drops windows as a program starts).
   game_shown() { [ -n "$(game_windows)" ]; }
   wait_until "${GAME_START_SECONDS:-20}" game_shown || fail "the main window did not appear"
-  local w
+  local w height main_height
+  main_height=$(window_height_of "${FACTS:-$RUNTIME}")
   wid=""
-  for w in $(game_windows); do # a message box may share the caption: the main one is 304 high
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    [ "$HEIGHT" = 304 ] && wid=$w
+  for w in $(game_windows); do # a message box may share the caption: the main one is taller
+    read -r _ _ _ height < <(window_geometry "$w")
+    [ "$height" = "$main_height" ] && wid=$w
   done
-  [ -n "$wid" ] || fail "no window of the game's height"
-  geometry
+  [ -n "$wid" ] || fail "no window of the game's height $main_height"
   wait_until "${GAME_START_SECONDS:-20}" painted || fail "the window was never painted"
 }
-# The colour of the screen's pixel at a point of the window, as "r,g,b".
+# A window's place and size on the screen, "x y width height": the game's main one, or $1.
+window_geometry() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "${1:-$wid}")"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+# The main window's corner on the screen, "x y": E2E_ORIGIN where the test found it on a
+# nested output, else as the X server has it now.
+origin() {
+  local x y
+  if [ -n "${E2E_ORIGIN:-}" ]; then echo "$E2E_ORIGIN"; else read -r x y _ < <(window_geometry); echo "$x $y"; fi
+}
+# The colour of the screen's pixel at a point, as "r,g,b": of the window ($1, $2), or of the
+# screen with "at" before them.
 pixel() {
-  import -window root -crop "1x1+$((X + $1))+$((Y + $2))" -depth 8 txt:- 2>/dev/null |
+  local x y
+  if [ "$1" = at ]; then x=$2 y=$3; else read -r x y < <(origin); x=$((x + $1)) y=$((y + $2)); fi
+  import -window root -crop "1x1+$x+$y" -depth 8 txt:- 2>/dev/null |
     sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | tail -n 1
 }
 # The skin's brown, three pixels right of and two below the window's corner, is on screen.
 skin_brown="128,63,0"
 painted() { [ "$(pixel 3 2)" = "$skin_brown" ]; }
-# Where a compositor placed the window, on the output nested in the X window `output` whose
-# corner is at OUT_X,OUT_Y: found on screen by its skin, whose brown starts three pixels right
-# of and two below the window's corner. The window is whole on the output when the brown is as
-# wide as the skin of the game panel and the log (322 pixels) and its corner shows the brown.
-# Sets X, Y.
+# Where a compositor placed the window on the output nested in the X window $1, whose corner
+# is at $2, $3: found by its skin, whose brown starts three pixels right of and two below the
+# window's corner. Whole on the output when the brown is as wide as the window with the log
+# but for those pixels at each side, and its corner shows the brown. Prints the corner, "x y".
 find_on_output() {
-  local box brown
-  import -window "$output" "$work/output.png"
+  local box x y brown whole
+  import -window "$1" "$work/output.png"
   box=$(convert "$work/output.png" -fill black +opaque "rgb($skin_brown)" -trim -format '%X %Y %w' info: 2>/dev/null) || return 1
-  read -r X Y brown <<<"${box//+/}"
-  [ "${brown:-0}" -ge 322 ] || return 1
-  X=$((OUT_X + X - 3))
-  Y=$((OUT_Y + Y - 2))
-  painted
+  read -r x y brown <<<"${box//+/}"
+  whole=$(($(window_width_of "${FACTS:-$RUNTIME}" 1) - 6))
+  [ "${brown:-0}" -ge "$whole" ] || return 1
+  x=$(($2 + x - 3)) y=$(($3 + y - 2))
+  [ "$(pixel at $((x + 3)) $((y + 2)))" = "$skin_brown" ] || return 1
+  echo "$x $y"
+}
+# Waits up to $1 seconds for find_on_output (given the rest) to find the window; prints it.
+wait_on_output() {
+  local deadline=$((SECONDS + $1)) at
+  shift
+  until at=$(find_on_output "$@"); do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+  echo "$at"
 }
 # Waits for a message box of the game's besides the main window, closes it with Enter and
 # prints the last error the game logged on standard error (it logs what its boxes say).
@@ -186,10 +215,11 @@ window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable
 # What ssLeft shows, read from a screenshot by READER (tests' read_seven); $2, the extra width
 # of a wider game.
 read_left() {
-  local left top width height
+  local left top width height x y
   read -r left top width height < <(place_of "${FACTS:-$RUNTIME}" ssLeft "${2:-0}")
+  read -r x y < <(origin)
   import -window root "$work/shot.png"
-  "$reader" "$work/shot.png" $((X + left)) $((Y + top)) "$width" "$height" 2 4 5
+  "$reader" "$work/shot.png" $((x + left)) $((y + top)) "$width" "$height" 2 4 5
 }
 # What ssLeft shows once it shows $1, or what it still shows after ten seconds: a guess or a
 # new game is painted when the game gets to it.
@@ -212,7 +242,6 @@ play_a_wrong_guess() {
   done
   fail "ssLeft shows $left after a wrong guess, expected 10"
 }
-geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }
 # A window's frame as "X,Y WxH": its client area grown by the frame the window manager drew
 # around it, as it says in _NET_FRAME_EXTENTS; a manager that says nothing (i3) draws the frame
 # as the window it put the client in, below the root (on a bare server, the client itself).
@@ -265,9 +294,14 @@ check_dialog() {
   fi
   echo "$name: transient for the game, modal, fixed in size${3:+, $3 with its frame ($(frame_of "$dialog"))}"
 }
-# Puts the pointer at a point of the window. (xdotool's --sync would wait for a move that
-# never comes when the pointer is there already.)
-point() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; }
+# Puts the pointer at a point of the screen, and of the window. (xdotool's --sync would wait
+# for a move that never comes when the pointer is there already.)
+move_to() { xdotool mousemove "$1" "$2"; sleep 0.1; }
+point() {
+  local x y
+  read -r x y < <(origin)
+  move_to $((x + $1)) $((y + $2))
+}
 click() { point "$1" "$2"; xdotool click 1; sleep 0.15; }
 # A point of the title, $1 pixels from its left edge, in window coordinates ("x y").
 title_point() {
@@ -280,13 +314,15 @@ title_point() {
 # drag distance (Qt's default 10 pixels, on Windows 4), which starts the drag. The pressed
 # point stays under the pointer: the window moves by exactly $1, $2.
 drag_title() {
-  local step x y
+  local step x y ox oy
   read -r x y < <(title_point 8)
-  point "$x" "$y"
+  read -r ox oy < <(origin) # where the window was: it moves under the pointer
+  x=$((ox + x)) y=$((oy + y))
+  move_to "$x" "$y"
   xdotool mousedown 1
-  point $((x + 12)) "$y"
+  move_to $((x + 12)) "$y"
   for step in 1 2 3 4 5; do
-    point $((x + $1 * step / 5)) $((y + $2 * step / 5))
+    move_to $((x + $1 * step / 5)) $((y + $2 * step / 5))
   done
   xdotool mouseup 1
 }
@@ -294,8 +330,17 @@ drag_title() {
 shown_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort; }
 # The game's windows on screen now that are not among $1.
 new_windows() { comm -13 <(echo "$1") <(shown_windows); }
-menu_open() { menu=$(new_windows "$1"); [ -n "$menu" ]; }
-menu_closed() { local w; for w in $menu; do window_gone "$w" || return 1; done; }
+# Waits up to 10 s for windows of the game's not among $1 (a menu, say); prints them.
+wait_for_new_windows() {
+  local deadline=$((SECONDS + 10)) shown
+  until shown=$(new_windows "$1") && [ -n "$shown" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+  echo "$shown"
+}
+# Whether every window given is off the screen.
+windows_gone() { local w; for w; do window_gone "$w" || return 1; done; }
 # Opens the popup menu over the title and picks an item by its accelerator key, once the menu
 # is on screen; returns when the menu has closed.
 menu_item() {
@@ -303,31 +348,37 @@ menu_item() {
   before=$(shown_windows)
   point $(title_point 20)
   xdotool click 3
-  wait_until 10 menu_open "$before" || fail "a right click on the title opened no menu"
+  menu=$(wait_for_new_windows "$before") || fail "a right click on the title opened no menu"
   xdotool key "$1"
-  wait_until 10 menu_closed || fail "the menu stayed open after \"$1\""
-  geometry
+  # shellcheck disable=SC2086 # one id a word
+  wait_until 10 windows_gone $menu || fail "the menu stayed open after \"$1\""
 }
+# The main window's width and its corner, "x,y", as the X server has them now.
+window_width() { local width; read -r _ _ width _ < <(window_geometry); echo "$width"; }
+window_place() { local x y; read -r x y _ < <(window_geometry); echo "$x,$y"; }
 # Waits for the window to be $1 pixels wide (a panel shown or hidden); fails with the width.
 wait_for_width() {
-  width_is() { geometry; [ "$WIDTH" = "$1" ]; }
-  wait_until 10 width_is "$1" || fail "${2:-the window} is $WIDTH wide, expected $1"
+  width_is() { [ "$(window_width)" = "$1" ]; }
+  wait_until 10 width_is "$1" || fail "${2:-the window} is $(window_width) wide, expected $1"
 }
-# Waits for the window's corner to be at $1 ("X,Y"), after a drag.
+# Waits for the window's corner to be at $1 ("x,y"), after a drag.
 wait_for_place() {
-  place_is() { geometry; [ "$X,$Y" = "$1" ]; }
+  place_is() { [ "$(window_place)" = "$1" ]; }
   wait_until 10 place_is "$1"
 }
-# Waits for the game to end and puts its exit code in `status`. $1: what it should end after.
-# A watchdog: a game that outlives the end by END_SECONDS (10) fails the test and is killed.
+# Waits for the game to end, and returns its exit code; with $2, fails unless the code is $2
+# (and returns 0). $1: what it should end after. A watchdog: a game that outlives the end by
+# END_SECONDS (10) fails the test and is killed.
 wait_for_end() {
-  status=0
+  local code=0
   timeout "${END_SECONDS:-10}" tail --pid="$pid" -f /dev/null || {
     kill -9 "$pid" 2>/dev/null || true
     fail "the game did not end within ${END_SECONDS:-10} s after $1"
   }
-  wait "$pid" || status=$?
+  wait "$pid" || code=$?
   pid=""
+  [ -z "${2:-}" ] && return "$code"
+  [ "$code" = "$2" ] || fail "the game ended with code $code after $1, expected $2"
 }
 
 # Starts the game, which must stop at once: an "Application Error" box appears, Enter closes
@@ -339,28 +390,27 @@ expect_startup_error() {
   box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Application Error$' | head -n 1) ||
     fail "$1: no \"Application Error\" box"
   xdotool windowfocus --sync "$box" key Return
-  wait_for_end "the box ($1)"
-  [ "$status" -eq 1 ] || fail "$1: the game ended with code $status, expected 1"
+  wait_for_end "the box ($1)" 1
 }
 
 # Clicks the game panel's "X" (moved right by the extra width, if given) and waits for the
-# exit question, whose window it puts in `dialog`.
+# exit question; prints its window.
 ask_to_exit() {
   click $(centre tbCloseMain "${1:-0}")
-  dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Confirm$' | head -n 1) ||
+  timeout 10 xdotool search --sync --onlyvisible --name '^Confirm$' | head -n 1 | grep . ||
     fail "the exit question did not appear"
 }
 
-# Answers the exit question Yes and expects the game to end with code 0.
+# Answers the exit question (its window $1) Yes and expects the game to end with code 0.
 answer_yes() {
-  xdotool windowfocus --sync "$dialog" key alt+y
-  wait_for_end "Yes"
-  [ "$status" -eq 0 ] || fail "the game ended with code $status"
+  xdotool windowfocus --sync "$1" key alt+y
+  wait_for_end "Yes" 0
   echo "exit question answered Yes: the game ended with code 0"
 }
 
 # Asks to exit, answers Yes and expects the game to end with code 0.
 exit_game() {
-  ask_to_exit "${1:-0}"
-  answer_yes
+  local dialog
+  dialog=$(ask_to_exit "${1:-0}")
+  answer_yes "$dialog"
 }

@@ -8,18 +8,27 @@ RUNTIME=$1
 . "$(dirname "$0")/lib.sh"
 e2e_begin
 
-# How many strongly red pixels a part of the window shows.
+# How many strongly red pixels a control's place in the window shows.
 red_pixels() {
-  import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" "$work/part.png"
+  local x y left top width height
+  read -r x y < <(origin)
+  read -r left top width height < <(place_of "$RUNTIME" "$1")
+  import -window root -crop "${width}x$height+$((x + left))+$((y + top))" "$work/part.png"
   convert "$work/part.png" -fx 'r > 0.7 && g < 0.3 && b < 0.3 ? 1 : 0' -format '%[fx:mean*w*h]' info:
 }
+extra=$(. "$RUNTIME/brainlock-facts.sh" && echo "$layout_extra_width_per_digit") # a fifth digit's
 
 start_game
 menu_item o # Show Options, beside the log
-wait_for_width 474 "with both panels the window"
-click 376 71 # "5" in "# Digit"
-wait_for_width 506 "with five digits the window"
-exit_game 32
+wait_for_width "$(window_width_of "$RUNTIME" 2)" "with both panels the window"
+# "5", the middle one of "# Digit"'s three items: they stand evenly in the frame below the
+# group's caption (Qt lays them out), the middle one level with the frame's middle, its
+# circle a fifth of the way in.
+read -r left top width height < <(place_of "$RUNTIME" rgDigit)
+caption=18
+click $((left + width / 5)) $((top + (height + caption) / 2))
+wait_for_width "$(window_width_of "$RUNTIME" 2 "$extra")" "with five digits the window"
+exit_game "$extra"
 
 conf="$XDG_CONFIG_HOME/Norvane/Brainlock.conf"
 grep -qx 'Digit=5' "$conf" || fail "the settings file does not hold Digit=5: $(cat "$conf")"
@@ -27,10 +36,12 @@ grep -qx 'Option=1' "$conf" || fail "the settings file does not hold Option=1"
 echo "the exit saved Digit=5 and Option=1"
 
 start_game
-[ "${WIDTH}x${HEIGHT}" = "506x304" ] || fail "the second start is ${WIDTH}x${HEIGHT}, expected 506x304"
-fifth=$(red_pixels 160 40 25 46)
-sixth=$(red_pixels 192 40 25 46)
+read -r _ _ width height < <(window_geometry)
+expected="$(window_width_of "$RUNTIME" 2 "$extra")x$(window_height_of "$RUNTIME")"
+[ "${width}x$height" = "$expected" ] || fail "the second start is ${width}x$height, expected $expected"
+fifth=$(red_pixels lQM5)
+sixth=$(red_pixels lQM6)
 [ "${fifth%.*}" -gt 20 ] || fail "no \"?\" in the fifth slot ($fifth red pixels)"
 [ "${sixth%.*}" -eq 0 ] || fail "a sixth slot shows ($sixth red pixels)"
 echo "the second start is 32 pixels wider with five \"?\" slots"
-exit_game 32
+exit_game "$extra"

@@ -13,9 +13,12 @@ e2e_begin
 # the window itself 2 pixels right of and 18 below; the other managers put it at the place.
 shift_x=0 shift_y=0
 [ "${E2E_WM:-}" != i3 ] || shift_x=2 shift_y=18
+read -r none one both < <(. "$RUNTIME/brainlock-facts.sh" && echo "$layout_window_widths")
+height=$(window_height_of "$RUNTIME")
 start_game
-[ "${WIDTH}x${HEIGHT}@$X,$Y" = "328x304@$((300 + shift_x)),$((132 + shift_y))" ] ||
-  fail "first run: ${WIDTH}x${HEIGHT} at $X,$Y, expected 328x304 at $((300 + shift_x)),$((132 + shift_y))"
+read -r x y width h < <(window_geometry)
+expected="${one}x$height@$((300 + shift_x)),$((132 + shift_y))" # with the log
+[ "${width}x$h@$x,$y" = "$expected" ] || fail "first run: ${width}x$h at $x,$y, expected $expected"
 # The taskbar matches the window to the menu entry by its class, and shows its icon.
 entry="$(dirname "$0")/../../resources/example.norvane.brainlock.desktop.in"
 class=$(sed -n 's/^StartupWMClass=//p' "$entry")
@@ -25,22 +28,22 @@ xprop -id "$wid" WM_CLASS | grep -q "\"$class\"\$" ||
 echo "the window's class is the menu entry's \"$class\", and it carries the game's icon"
 
 menu_item l # Hide Logs
-wait_for_width 182 "with the log hidden the window"
+wait_for_width "$none" "with the log hidden the window"
 menu_item o # Show Options
-wait_for_width 328 "with the options shown the window"
+wait_for_width "$one" "with the options shown the window"
 menu_item l # Show Logs
-wait_for_width 474 "with both panels shown the window"
-echo "panels: 328, 182, 328, 474 wide as they are hidden and shown"
+wait_for_width "$both" "with both panels shown the window"
+echo "panels: $one, $none, $one, $both wide as they are hidden and shown"
 if [ -n "${SHOT_DIR:-}" ]; then
-  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" "$SHOT_DIR/panels.png"
+  import -window root -crop "${both}x$height+$x+$y" "$SHOT_DIR/panels.png"
 fi
 
 # A left-button drag of the title moves the window by the pointer's whole way from the press.
-old="$X,$Y"
-dragged="$((X + 40)),$((Y + 30))"
+old="$x,$y"
+dragged="$((x + 40)),$((y + 30))"
 drag_title 40 30
-wait_for_place "$dragged" || fail "dragged from $old by 40,30 to $X,$Y, expected $dragged"
-echo "dragging the title moved the window from $old to $X,$Y"
+wait_for_place "$dragged" || fail "dragged from $old by 40,30 to $(window_place), expected $dragged"
+echo "dragging the title moved the window from $old to $(window_place)"
 
 # A tap on the title (press and release together, as a touchpad's tap-to-click makes them) is
 # no drag: the pointer moving on without a button leaves the window where it is. And a right
@@ -52,15 +55,15 @@ point $(centre ssNum3)
 before=$(shown_windows)
 point $(title_point 20)
 xdotool mousedown 3
-menu=""
-wait_until 10 menu_open "$before" ||
+menu=$(wait_for_new_windows "$before") ||
   fail "after a tap and a move, a right press on the title opened no menu (is the window system moving the window?)"
 xdotool mouseup 3
 xdotool key Escape
-wait_until 10 menu_closed || fail "Escape left the menu open"
-geometry
-[ "$X,$Y" = "$dragged" ] || fail "a tap and a move, then a right press, moved the window to $X,$Y"
-echo "a tap followed by a move, and a right press, left the window at $X,$Y"
+# shellcheck disable=SC2086 # one id a word
+wait_until 10 windows_gone $menu || fail "Escape left the menu open"
+place=$(window_place)
+[ "$place" = "$dragged" ] || fail "a tap and a move, then a right press, moved the window to $place"
+echo "a tap followed by a move, and a right press, left the window at $place"
 
 # Give Up shows the game's own dialog; then the exit question. Both centred on the screen.
 menu_item u
@@ -69,9 +72,9 @@ lose=$(timeout 10 xdotool search --sync --onlyvisible --name '^You Lose !!$' | h
 check_dialog "$lose" '"You Lose !!"' centred
 xdotool windowfocus --sync "$lose" key Return
 wait_until 10 window_gone "$lose" || fail "Enter left \"You Lose !!\" open"
-ask_to_exit
+dialog=$(ask_to_exit)
 check_dialog "$dialog" "the exit question" centred
-answer_yes
+answer_yes "$dialog"
 
 # The place to ask for is saved, 40,30 from the first (i3's frame taken off), and the next
 # start opens where the drag left the window.
@@ -79,6 +82,7 @@ conf="$XDG_CONFIG_HOME/Norvane/Brainlock.conf"
 grep -qx 'Left=340' "$conf" && grep -qx 'Top=162' "$conf" ||
   fail "the settings file does not hold the place 340,162 for the dragged $dragged: $(grep -E '^(Left|Top)=' "$conf" | paste -sd' ')"
 start_game
-[ "$X,$Y" = "$dragged" ] || fail "the next start opened at $X,$Y, expected the dragged place $dragged"
+place=$(window_place)
+[ "$place" = "$dragged" ] || fail "the next start opened at $place, expected the dragged place $dragged"
 echo "the dragged place $dragged was saved (as 340,162) and the next start opened there"
 exit_game

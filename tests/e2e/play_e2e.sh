@@ -10,8 +10,10 @@ reader=$2
 e2e_begin
 
 start_game
-[ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"
-[ "${WIDTH}x${HEIGHT}" = "328x304" ] || fail "window is ${WIDTH}x${HEIGHT}, expected 328x304"
+read -r x y width height < <(window_geometry)
+expected="$(window_width_of "$RUNTIME" 1)x$(window_height_of "$RUNTIME")" # with the log
+[ "$x,$y" = "300,132" ] || fail "window at $x,$y, expected 300,132"
+[ "${width}x$height" = "$expected" ] || fail "window is ${width}x$height, expected $expected"
 
 left=$(guesses_left 11)
 [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"

@@ -24,7 +24,7 @@ for ((round = 1; round <= rounds; round++)); do
   printf '%s' "$old" >"$file"
   start_game
   disown "$pid" # killed, it is no job for the shell to report
-  ask_to_exit "$extra"
+  dialog=$(ask_to_exit "$extra")
   # Half the kills count from the save's start (a dozen changes or more before the new file
   # is in place), half from the rename that puts it there.
   if ((RANDOM % 2)); then step=$((1 + RANDOM % 16)); else step=$((-(RANDOM % 3))); fi

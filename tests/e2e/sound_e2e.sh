@@ -129,11 +129,10 @@ lose=$(timeout 10 xdotool search --sync --onlyvisible --name '^You Lose !!$' | h
   fail "Give Up showed no window captioned \"You Lose !!\""
 lost_at=$(date +%s%N)
 xdotool windowfocus --sync "$lose" key Return
-ask_to_exit
+dialog=$(ask_to_exit)
 xdotool windowfocus --sync "$dialog" key alt+y
 asked_ms=$((($(date +%s%N) - lost_at) / 1000000))
 [ "$asked_ms" -lt 2000 ] ||
   fail "Yes came $asked_ms ms after the loss, when its two-second clip was over: nothing was sounding"
-END_SECONDS=5 wait_for_end "Yes, $asked_ms ms into the loss's clip, the tune playing"
-[ "$status" -eq 0 ] || fail "the game ended with code $status"
+END_SECONDS=5 wait_for_end "Yes, $asked_ms ms into the loss's clip, the tune playing" 0
 echo "through PipeWire: Yes $asked_ms ms into the loss's clip, the tune playing, ended it within 5 s"

@@ -115,10 +115,11 @@ reg_value() { # the REG_DWORD value NAME of the game's key, in decimal
   [ -n "$hex" ] && echo $((hex))
 }
 score() { # what the one-digit score display $1 (ssNumbers or ssPlace) shows
-  local left top width height
+  local left top width height x y
   read -r left top width height < <(place_of "$FACTS" "$1")
+  read -r x y < <(origin)
   import -window root "$work/shot.png"
-  "$reader" "$work/shot.png" $((X + left)) $((Y + top)) "$width" "$height" 1 2 8
+  "$reader" "$work/shot.png" $((x + left)) $((y + top)) "$width" "$height" 1 2 8
 }
 
 first_start() {
@@ -139,7 +140,7 @@ EOF
 # A first start: the window at the default place, and a wrong guess scored.
 opens_and_scores() {
   start_game
-  [ "$X,$Y" = "300,132" ] || fail "window at $X,$Y, expected 300,132"
+  [ "$(window_place)" = "300,132" ] || fail "window at $(window_place), expected 300,132"
   left=$(guesses_left 11)
   [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
   play_a_wrong_guess
@@ -216,17 +217,19 @@ second_start() {
   wine reg add "$key" /v Left /t REG_DWORD /d 200 /f >/dev/null
   wine reg add "$key" /v Top /t REG_DWORD /d 150 /f >/dev/null
   wine reg add "$key" /v Digit /t REG_DWORD /d 5 /f >/dev/null
+  local extra # the width a fifth digit adds
+  extra=$(. "$FACTS/brainlock-facts.sh" && echo "$layout_extra_width_per_digit")
   start_game
-  [ "$X,$Y" = "200,150" ] || fail "second start: window at $X,$Y, expected 200,150"
-  left=$(guesses_left 16 32) # moved right by half of the 32 pixels of a fifth digit
+  [ "$(window_place)" = "200,150" ] || fail "second start: window at $(window_place), expected 200,150"
+  left=$(guesses_left 16 "$extra") # moved right by half of a fifth digit's width
   [ "$left" = "16" ] || fail "second start: ssLeft shows $left, expected 16 for five digits"
   drag_title 40 30
-  wait_for_place 240,180 || fail "dragged by 40,30 from 200,150 to $X,$Y, expected 240,180"
+  wait_for_place 240,180 || fail "dragged by 40,30 from 200,150 to $(window_place), expected 240,180"
   # A click on the skin beside the keypad, then the pointer on "Guess" without a button: no
   # drag, the window stays (the exit below finds its "X" where it was, and the place stored).
   click $(centre imgMainLeft)
-  point $(centre pbGuess 32)
-  exit_game 32
+  point $(centre pbGuess "$extra")
+  exit_game "$extra"
   [ "$(reg_value Left),$(reg_value Top)" = "240,180" ] ||
     fail "the dragged place 240,180 is not stored: $(reg_value Left),$(reg_value Top)"
   echo "second start: at 200,150, a five-digit game of 16 guesses; dragged by its title to"
