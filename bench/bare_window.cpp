@@ -1,9 +1,10 @@
 // The toolkit's floor: a frameless Qt window of the game's size and nothing else. It reports
-// its first frame as the game's benchmark child does: microseconds since START, then quits
-// (or stays, given "stay", for the memory figure). Given "text", it also draws one line of
-// text: the floor of any window with words on it, font set-up included.
-// Usage: bare_window START [stay|text]
+// its start-up as the game's benchmark child does, phase by phase in microseconds since
+// START (printStartupMarks), then quits (or stays, given "stay", for the memory figure). Given
+// "text", it also draws one line of text: the floor of any window with words on it, font set-up
+// included. Usage: bare_window START [stay|text]
 #include "BenchClock.h"
+#include "platform/system/StartupTrace.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -16,9 +17,8 @@
 
 class BareWindow : public QWidget {
 public:
-    BareWindow(long long start, bool stay, bool text)
-        : start_(start)
-        , stay_(stay)
+    BareWindow(bool stay, bool text)
+        : stay_(stay)
         , text_(text) {}
 
 protected:
@@ -29,26 +29,28 @@ protected:
         if (text_) painter.drawText(40, 20, QStringLiteral("Brainlock Game"));
         if (std::exchange(reported_, true)) return;
         QTimer::singleShot(0, this, [this] {
-            std::printf("%lld\n", monotonicMicros() - start_);
-            std::fflush(stdout);
+            platform::startupMark("first paint");
+            printStartupMarks();
             if (!stay_) QCoreApplication::quit();
         });
     }
 
 private:
-    long long start_;
     bool stay_;
     bool text_;
     bool reported_ = false;
 };
 
 int main(int argc, char* argv[]) {
+    platform::enableStartupTrace(argc > 1 ? std::atoll(argv[1]) : monotonicMicros());
+    platform::startupMark("process start and libraries");
     QApplication app(argc, argv);
+    platform::startupMark("application object");
     const char* mode = argc > 2 ? argv[2] : "";
-    BareWindow window(argc > 1 ? std::atoll(argv[1]) : monotonicMicros(),
-                      std::strcmp(mode, "stay") == 0, std::strcmp(mode, "text") == 0);
+    BareWindow window(std::strcmp(mode, "stay") == 0, std::strcmp(mode, "text") == 0);
     window.setWindowFlag(Qt::FramelessWindowHint);
     window.resize(328, 304);
     window.show();
+    platform::startupMark("show");
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "game/uMain.h"
 #include "platform/Application.h"
 #include "platform/system/Clock.h"
+#include "platform/system/StartupTrace.h"
 #include "platform/widgets/Dialogs.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ TWindows::~TWindows() = default;
 
 std::unique_ptr<TWindows> createWindows(QApplication& app) {
     platform::initApplication(app, QStringLiteral("Brainlock Game"));
+    platform::startupMark("style, icon and fonts");
     auto windows = std::make_unique<TWindows>();
     // What escapes while the windows are built (a media file that cannot be opened) ends the
     // program; failures of the window's own handlers are reported by the handlers themselves.

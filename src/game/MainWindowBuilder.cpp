@@ -10,6 +10,7 @@
 #include "game/uMain.h"
 #include "platform/Accessibility.h"
 #include "platform/system/Help.h"
+#include "platform/system/StartupTrace.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/SharedMnemonic.h"
 #include "platform/widgets/StdCtrls.h"
@@ -71,14 +72,21 @@ QAccessibleInterface* accessibleWindowFactory(const QString& className, QObject*
 
 // The skin first, beneath everything; the side panels' controls after the game panel's.
 void MainWindowBuilder::build() {
+    using platform::startupMark;
     buildGamePanel();
+    startupMark("game panel");
     buildLog();
+    startupMark("tries log panel");
     buildOptions();
     groupSidePanels();
+    startupMark("options panel");
     buildMenu();
+    startupMark("menu");
     buildInfoDialog();
+    startupMark("info dialog");
     buildShortcuts();
     nameForScreenReaders();
+    startupMark("shortcuts and reader names");
 }
 
 void MainWindowBuilder::buildGamePanel() {
@@ -113,7 +121,10 @@ void MainWindowBuilder::buildGamePanel() {
 
     w_.imgAbout = new platform::TImage(w_.Panel1);
     placeByName(w_.imgAbout, "imgAbout");
-    w_.imgAbout->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
+    {
+        const platform::StartupSpan pictures("pictures");
+        w_.imgAbout->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
+    }
     w_.imgAbout->setCursor(Qt::PointingHandCursor);
     w_.imgAbout->setToolTip(QStringLiteral("About Brainlock Game"));
     w_.attachPopup(w_.imgAbout);
@@ -152,6 +163,7 @@ platform::TImage* MainWindowBuilder::makeSkinPiece(const char* name, const QStri
                                                    int left, int width) {
     auto* piece = new platform::TImage(w_.Panel1);
     piece->setObjectName(QString::fromLatin1(name));
+    const platform::StartupSpan pictures("pictures");
     piece->setPixmap(QPixmap(picture));
     piece->setStretch(true);
     piece->setGeometry(left, kSkinTop, width, kSkinHeight);
@@ -375,6 +387,7 @@ void MainWindowBuilder::buildMenu() {
     w_.puMain->setObjectName(QStringLiteral("puMain"));
     const auto addItem = [this](const char* name, const QString& caption, const char* icon,
                                 void (TfMain::*handler)()) {
+        const platform::StartupSpan pictures("pictures");
         QAction* action = w_.puMain->addAction(QIcon(QString::fromLatin1(icon)), caption);
         action->setObjectName(QString::fromLatin1(name));
         // The menu has closed by the time the item's handler runs, whoever chose it.

@@ -13,6 +13,7 @@
 #include "platform/system/Clock.h"
 #include "platform/system/Help.h"
 #include "platform/system/SettingsStore.h"
+#include "platform/system/StartupTrace.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/StdCtrls.h"
@@ -56,6 +57,7 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     setWindowTitle(QStringLiteral("Brainlock Game"));
     setFont(platform::uiFont());
     sounds_.open();
+    platform::startupMark("sounds opened");
     tPlay = new QTimer(this);
     tPlay->setObjectName(QStringLiteral("tPlay"));
     tPlay->setSingleShot(true);
@@ -125,6 +127,7 @@ void TfMain::FormCreate() {
         settingsFile_.open();
         if (!settingsFile_.hasSettings()) settingsFile_.write(TSettings{}); // the first run
         LoadSettings();
+        platform::startupMark("settings");
     } catch (const std::exception& e) {
         platform::postApplicationError(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -137,6 +140,7 @@ void TfMain::FormCreate() {
     rgMusic->setItemIndex(Settings.Music ? 0 : 1);
     rgSound->setItemIndex(Settings.Sound ? 0 : 1);
     RefreshPanels();
+    platform::startupMark("layout");
 }
 
 // Reads in order; a failure leaves the fields after it at their first-run values.
@@ -218,10 +222,6 @@ void TfMain::showEvent(QShowEvent* event) {
     }
 }
 
-void TfMain::StartNewGame() {
-    session_.StartNewGame();
-}
-
 void TfMain::restartMusicInterval() {
     sounds_.newGame(Settings.Music);
 }
@@ -281,18 +281,6 @@ void TfMain::HideOptionsPanel() {
     optionsPanel_.hide();
 }
 
-void TfMain::mLogsClick() {
-    panels_.mLogsClick();
-}
-
-void TfMain::mOptionsClick() {
-    panels_.mOptionsClick();
-}
-
-void TfMain::RefreshPanels() {
-    panels_.RefreshPanels();
-}
-
 void TfMain::captionLogsItem(bool logShown) {
     mLogs->setText(logShown ? kHideLogs : kShowLogs);
 }
@@ -346,14 +334,6 @@ void TfMain::hideAllEntryDigits() {
         HideEntryDigit(display);
 }
 
-void TfMain::KeypadPress(int key) {
-    session_.KeypadPress(key);
-}
-
-void TfMain::pbGuessClick() {
-    session_.Guess();
-}
-
 void TfMain::PlaySoundByName(const std::string& fileName) {
     PlaySoundByName(text(fileName));
 }
@@ -390,10 +370,6 @@ bool TfMain::confirmOptionChange() {
 
 void TfMain::tellOptionWaitsForNextGame() {
     platform::messageDialogs().information(text(kOptionNextGame));
-}
-
-void TfMain::GiveUp1Click() {
-    session_.GiveUp();
 }
 
 // The typed digits and both scores stay on display behind the dialog.

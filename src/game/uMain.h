@@ -69,12 +69,13 @@ public:
     const GameState& gameState() const { return gameState_; }
     TSettings Settings;
 
-    // Operations the other parts of the window call.
-    void StartNewGame();
-    void KeypadPress(int key);
+    // Operations the other parts of the window call. The play flow and the panel toggles
+    // run in the session and the toggles, which the window's operations of their names run.
+    void StartNewGame() { session_.StartNewGame(); }
+    void KeypadPress(int key) { session_.KeypadPress(key); }
     void ShowEntryDigit(controls::TSevenSegment* display, int digit);
     void HideEntryDigit(controls::TSevenSegment* display);
-    void RefreshPanels() override;
+    void RefreshPanels() override { panels_.RefreshPanels(); }
     void InitPanelOffsets();
     void ShowLogPanel(int x) override;
     void ShowOptionsPanel(int x) override;
@@ -102,8 +103,8 @@ public:
     void sb9Click() { KeypadPress(9); }
     void sbClearClick() { KeypadPress(kKeyClear); }
     void sbBackClick() { KeypadPress(kKeyBack); }
-    void pbGuessClick();
-    void GiveUp1Click();
+    void pbGuessClick() { session_.Guess(); }
+    void GiveUp1Click() { session_.GiveUp(); }
     void tbCloseMainClick();
     void mExitClick() { tbCloseMainClick(); }
     void HelpContents1Click();
@@ -128,8 +129,8 @@ public:
     platform::TMediaPlayer& player(Player which) { return sounds_.player(which); }
     QTimer* musicTimer() const { return tPlay; }
     void FormResize();
-    void mLogsClick();
-    void mOptionsClick();
+    void mLogsClick() { panels_.mLogsClick(); }
+    void mOptionsClick() { panels_.mOptionsClick(); }
     void tbCloseLogClick() { mLogsClick(); }
     void tbCloseOptionsClick() { mOptionsClick(); }
     // The mouse-down handler of every control that drags the window: the skin pieces, the

@@ -16,6 +16,7 @@ UTTERANCE = re.compile(r" - SPEECH OUTPUT: '(.*)$")
 UTTERANCE_END = re.compile(r"^(.*)'\s*\[?\{.*\}\]?\s*$")
 COMMAND_START = "vvvvv CONSUME ATSPI_KEY_PRESSED_EVENT"
 COMMAND_END = "^^^^^ CONSUME ATSPI_KEY_PRESSED_EVENT"
+COMMAND_SECONDS = 30  # the longest one of Orca's commands may take here
 SCORED = re.compile(r"notification (\d{4}): (\d) correct numbers?, (\d) in place\. "
                     r"(\d+) guess(?:es)? left\.")
 
@@ -104,7 +105,9 @@ class Player:
         reader takes the key, while the reader waits on the bus for its click)."""
         done = len(self.ear.listen().commands)
         subprocess.run(["xdotool", "keydown", key], check=True)
-        wait_for(lambda: len(self.ear.listen().commands) > done, "end of Orca's command " + key)
+        # A click may wait on the bus for seconds, and a loaded machine stretches that.
+        wait_for(lambda: len(self.ear.listen().commands) > done, "end of Orca's command " + key,
+                 COMMAND_SECONDS)
         subprocess.run(["xdotool", "keyup", key], check=True)
         return " ".join(self.ear.commands[done][:1])  # what it said first: its answer
 

@@ -20,7 +20,7 @@ void writeSettings(std::ostream& out) {
     const game::TSettings firstRun;
     std::string names;
     for (const game::SettingField& field : game::kSettingFields)
-        names += (names.empty() ? "" : " ") + std::string(field.name);
+        names.append(names.empty() ? "" : " ").append(field.name);
     out << "settings_names=\"" << names << "\"\n";
     for (const game::SettingField& field : game::kSettingFields)
         out << "settings_default_" << field.name << '=' << field.stored(firstRun) << '\n';
@@ -37,8 +37,10 @@ void writeLayout(std::ostream& out) {
         writePlace(out, place.name, place.rect, place.anchor);
     for (int slot = 0; slot < game::kMaxDigits; ++slot) {
         const std::string number = std::to_string(slot + 1);
-        writePlace(out, "ssNum" + number, game::entryDisplayRect(slot), game::Anchor::Left);
-        writePlace(out, "lQM" + number, game::entryMarkRect(slot), game::Anchor::Left);
+        writePlace(out, std::string("ssNum").append(number), game::entryDisplayRect(slot),
+                   game::Anchor::Left);
+        writePlace(out, std::string("lQM").append(number), game::entryMarkRect(slot),
+                   game::Anchor::Left);
     }
     // The log grid where the log panel first stands, right of the game panel.
     game::Rect grid = game::kLogGridRect;
