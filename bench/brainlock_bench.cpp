@@ -3,6 +3,7 @@
 // memory. Run from the runtime folder on an X server; scripts/bench does both.
 //
 //   brainlock_bench                  the whole table (IDLE_SECONDS sets the idle spans, 30)
+//   brainlock_bench --start-up       the start-up rows and their breakdown only
 //   brainlock_bench --first-paint T  (internal) one start-up of the game; T is the launcher's
 //                                    clock at fork time
 #include "BenchClock.h"
@@ -470,6 +471,7 @@ int main(int argc, char* argv[]) {
 
     std::printf("%-40s %12s  %-9s %s\n", "figure", "measured", "target", "method");
     benchStartUp(self, bare, config);
+    if (argc == 2 && std::strcmp(argv[1], "--start-up") == 0) return 0;
     benchMemoryAndIdle(bare, dir, idleSeconds);
     benchInProcess(argc, argv, config);
     return 0;

@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/system/Shell.h"
 #include "platform/widgets/Fonts.h"
+#include "platform/widgets/Pictures.h"
 #include "platform/widgets/StdCtrls.h"
 
 #include <QPushButton>
@@ -73,7 +74,7 @@ TfAbout::TfAbout(QWidget* parent)
 
     Image1 = new platform::TImage(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
+    Image1->setPixmap(platform::picturePixmap(QStringLiteral(":/images/about.bgra")));
     Image1->setGeometry(rectOf(about::kAboutImage));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Visit Norvane, Inc.'s Homepage"));

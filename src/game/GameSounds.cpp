@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QTimer>
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -12,14 +13,37 @@ namespace game {
 GameSounds::GameSounds()
     : tick_(platform::tickCount) {}
 
-// Each player opens its file while the window is built; a file that cannot be opened stops
-// the window from being built at all.
+namespace {
+// The players' files, in the order they open.
+constexpr std::array<std::pair<GameSounds::Player, const char*>, 5> kFiles{{
+    {GameSounds::Player::Sound, "click.wav"},
+    {GameSounds::Player::Clear, "clear.wav"},
+    {GameSounds::Player::Win, "win.wav"},
+    {GameSounds::Player::Lose, "lose.wav"},
+    {GameSounds::Player::Music, "cheers.mid"},
+}};
+} // namespace
+
+void GameSounds::startChecking() {
+    checks_ = std::async(std::launch::async, [] {
+        std::vector<QString> errors;
+        for (const auto& [which, file] : kFiles)
+            errors.push_back(platform::TMediaPlayer::Check(QString::fromLatin1(file)));
+        return errors;
+    });
+}
+
+// Each player opens its file as the window is built; a file that cannot be opened stops the
+// window from being built at all. The first file in order that cannot be opened throws, as it
+// would opening them one by one; unchecked, each is checked as it opens.
 void GameSounds::open() {
-    mpSound.Open(QStringLiteral("click.wav"));
-    mpClear.Open(QStringLiteral("clear.wav"));
-    mpWin.Open(QStringLiteral("win.wav"));
-    mpLose.Open(QStringLiteral("lose.wav"));
-    mpMusic.Open(QStringLiteral("cheers.mid"));
+    const std::vector<QString> errors = checks_.valid() ? checks_.get() : std::vector<QString>{};
+    for (std::size_t i = 0; i < kFiles.size(); ++i) {
+        const bool checked = i < errors.size();
+        if (checked && !errors[i].isEmpty())
+            throw platform::EMCIDeviceError(errors[i].toStdString());
+        player(kFiles[i].first).Open(QString::fromLatin1(kFiles[i].second), checked);
+    }
 }
 
 void GameSounds::playEffect(const QString& fileName) {

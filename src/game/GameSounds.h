@@ -1,7 +1,8 @@
 // The game's sounds: the four effects and the music, each a media player opened on its file
-// as the window is built, and when the music plays: from the first game while it is on, and
-// again whenever the piece is due (MusicClock), its off time not counted. The window's timer
-// (tPlay) wakes it; it arms the timer for the first moment the music can be due.
+// as the window is built (the files checked meanwhile, on a thread of their own), and when the
+// music plays: from the first game while it is on, and again whenever the piece is due
+// (MusicClock), its off time not counted. The window's timer (tPlay) wakes it; it arms the timer
+// for the first moment the music can be due.
 #pragma once
 
 #include "game/MusicClock.h"
@@ -10,6 +11,8 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <future>
+#include <vector>
 
 class QTimer;
 
@@ -20,7 +23,9 @@ public:
     enum class Player { Sound, Clear, Win, Lose, Music };
 
     GameSounds();
-    // Opens each player on its file; a file that cannot be opened throws.
+    // Starts checking the files, on a thread of its own, while the window is built.
+    void startChecking();
+    // Opens each player on its file, once checked; a file that cannot be opened throws.
     void open();
     void attachTimer(QTimer* timer) { timer_ = timer; }
     // The tick count the music timing reads; tests give their own.
@@ -39,6 +44,7 @@ public:
 
 private:
     void armMusicTimer(bool musicOn);
+    std::future<std::vector<QString>> checks_; // what is wrong with each file, in order
 
     platform::TMediaPlayer mpSound; // "click.wav"
     platform::TMediaPlayer mpClear;

@@ -12,6 +12,7 @@
 #include "platform/system/Help.h"
 #include "platform/system/StartupTrace.h"
 #include "platform/widgets/Fonts.h"
+#include "platform/widgets/Pictures.h"
 #include "platform/widgets/SharedMnemonic.h"
 #include "platform/widgets/StdCtrls.h"
 
@@ -21,6 +22,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace game {
 
@@ -123,7 +127,7 @@ void MainWindowBuilder::buildGamePanel() {
     placeByName(w_.imgAbout, "imgAbout");
     {
         const platform::StartupSpan pictures("pictures");
-        w_.imgAbout->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
+        w_.imgAbout->setPixmap(platform::picturePixmap(QStringLiteral(":/images/about.bgra")));
     }
     w_.imgAbout->setCursor(Qt::PointingHandCursor);
     w_.imgAbout->setToolTip(QStringLiteral("About Brainlock Game"));
@@ -137,17 +141,17 @@ void MainWindowBuilder::buildGamePanel() {
 // Every piece lies beneath every other control, so the skin is built first; the game
 // panel's left strip covers the first columns of its body.
 void MainWindowBuilder::buildSkin() {
-    w_.imgMainBody =
-        makeSkinPiece("imgMainBody", QStringLiteral(":/skin/main_body.png"), 26, kMainBodyWidth);
+    w_.imgMainBody = makeSkinPiece("imgMainBody", skinPicture("main_body"), 26, kMainBodyWidth);
     w_.imgMainLeft =
-        makeSkinPiece("imgMainLeft", QStringLiteral(":/skin/main_left.png"),
-                      placeOf("imgMainLeft").rect.left, placeOf("imgMainLeft").rect.width);
+        makeSkinPiece("imgMainLeft", skinPicture("main_left"), placeOf("imgMainLeft").rect.left,
+                      placeOf("imgMainLeft").rect.width);
     w_.imgMainRight =
-        makeSkinPiece("imgMainRight", QStringLiteral(":/skin/main_right.png"),
-                      placeOf("imgMainRight").rect.left, placeOf("imgMainRight").rect.width);
-    const QString left = QStringLiteral(":/skin/side_left.png");
-    const QString body = QStringLiteral(":/skin/side_body.png");
-    const QString right = QStringLiteral(":/skin/side_right.png");
+        makeSkinPiece("imgMainRight", skinPicture("main_right"), placeOf("imgMainRight").rect.left,
+                      placeOf("imgMainRight").rect.width);
+    // Both side panels show the same pictures, each loaded once.
+    const QPixmap left = skinPicture("side_left");
+    const QPixmap body = skinPicture("side_body");
+    const QPixmap right = skinPicture("side_right");
     w_.imgLogLeft = makeSkinPiece("imgLogLeft", left, 0, kSideStripWidth);
     w_.imgLogBody = makeSkinPiece("imgLogBody", body, 0, kSideBodyWidth);
     w_.imgLogRight = makeSkinPiece("imgLogRight", right, 0, kSideStripWidth);
@@ -159,12 +163,16 @@ void MainWindowBuilder::buildSkin() {
         piece->hide();
 }
 
-platform::TImage* MainWindowBuilder::makeSkinPiece(const char* name, const QString& picture,
+QPixmap MainWindowBuilder::skinPicture(const char* name) {
+    const platform::StartupSpan pictures("pictures");
+    return platform::picturePixmap(QStringLiteral(":/skin/%1.bgra").arg(QLatin1String(name)));
+}
+
+platform::TImage* MainWindowBuilder::makeSkinPiece(const char* name, const QPixmap& picture,
                                                    int left, int width) {
     auto* piece = new platform::TImage(w_.Panel1);
     piece->setObjectName(QString::fromLatin1(name));
-    const platform::StartupSpan pictures("pictures");
-    piece->setPixmap(QPixmap(picture));
+    piece->setPixmap(picture);
     piece->setStretch(true);
     piece->setGeometry(left, kSkinTop, width, kSkinHeight);
     w_.attachPopup(piece);
@@ -382,13 +390,15 @@ void MainWindowBuilder::nameForScreenReaders() {
     w_.imgAbout->setAccessibleName(QStringLiteral("About Brainlock Game"));
 }
 
+// The items' pictures are loaded as the menu first opens: the first frame shows none of them.
 void MainWindowBuilder::buildMenu() {
     w_.puMain = new QMenu(&w_);
     w_.puMain->setObjectName(QStringLiteral("puMain"));
-    const auto addItem = [this](const char* name, const QString& caption, const char* icon,
-                                void (TfMain::*handler)()) {
-        const platform::StartupSpan pictures("pictures");
-        QAction* action = w_.puMain->addAction(QIcon(QString::fromLatin1(icon)), caption);
+    auto pictures = std::make_shared<std::vector<std::pair<QAction*, QString>>>();
+    const auto addItem = [this, pictures](const char* name, const QString& caption,
+                                          const char* icon, void (TfMain::*handler)()) {
+        QAction* action = w_.puMain->addAction(caption);
+        pictures->emplace_back(action, QString::fromLatin1(icon));
         action->setObjectName(QString::fromLatin1(name));
         // The menu has closed by the time the item's handler runs, whoever chose it.
         if (handler)
@@ -404,6 +414,13 @@ void MainWindowBuilder::buildMenu() {
     w_.mOptions = addItem("mOptions", kShowOptions, ":/menu/options.png", &TfMain::mOptionsClick);
     w_.puMain->addSeparator();
     w_.mExit = addItem("mExit", QStringLiteral("E&xit"), ":/menu/exit.png", &TfMain::mExitClick);
+    QObject::connect(
+        w_.puMain, &QMenu::aboutToShow, w_.puMain,
+        [pictures] {
+            for (const auto& [action, icon] : *pictures)
+                action->setIcon(QIcon(icon));
+        },
+        Qt::SingleShotConnection);
 }
 
 // The stored font is kept for completeness: with ParentFont the window's own font is used.

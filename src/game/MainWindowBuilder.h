@@ -7,6 +7,7 @@
 #include "platform/Application.h"
 
 #include <QObject>
+#include <QPixmap>
 #include <QString>
 
 class QLabel;
@@ -60,7 +61,8 @@ private:
     void buildInfoDialog();
     void buildShortcuts();
     void nameForScreenReaders();
-    platform::TImage* makeSkinPiece(const char* name, const QString& picture, int left, int width);
+    static QPixmap skinPicture(const char* name);
+    platform::TImage* makeSkinPiece(const char* name, const QPixmap& picture, int left, int width);
     controls::TTransparentButton* makeCloseButton(const char* name, int left, int width,
                                                   void (TfMain::*handler)());
     QLabel* makePanelCaption(const char* name, const QString& caption);

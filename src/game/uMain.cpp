@@ -56,8 +56,7 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(QStringLiteral("Brainlock Game"));
     setFont(platform::uiFont());
-    sounds_.open();
-    platform::startupMark("sounds opened");
+    sounds_.startChecking(); // while the controls are built
     tPlay = new QTimer(this);
     tPlay->setObjectName(QStringLiteral("tPlay"));
     tPlay->setSingleShot(true);
@@ -70,6 +69,8 @@ TfMain::TfMain(const platform::UtcClock& clock, QWidget* parent)
         Settings.Top = ask.top;
     });
     MainWindowBuilder(*this).build();
+    sounds_.open();
+    platform::startupMark("sounds opened");
     firstFrame_ = new platform::FirstFrame(Panel1, [this] { windowIsOnScreen(); });
     FormCreate();
 }

@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -57,7 +58,7 @@ void initApplication(QApplication& app, const QString& title) {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.norvane.brainlock"));
     QIcon icon;
     for (const int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/brainlock.png").arg(size), QSize(size, size));
+        icon.addPixmap(picturePixmap(QStringLiteral(":/icons/%1x%1/brainlock.bgra").arg(size)));
     QApplication::setWindowIcon(icon);
     installFontSubstitutes();
     installAccessibility();

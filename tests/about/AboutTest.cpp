@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -63,6 +64,7 @@ TEST(About, CreditsEnterFromBelowAndGoOnAcrossShowings) {
 TEST(About, EnterClosesEscapeDoesNotAndThePictureOpensTheHomePage) {
     FakeShell shell;
     TfAbout about;
+    EXPECT_FALSE(about.findChild<QLabel*>("Image1")->pixmap().isNull()); // the padlock shows
     bool stillOpenAfterEscape = false;
     QTimer::singleShot(0, [&] {
         QTest::keyClick(&about, Qt::Key_Escape);

@@ -6,6 +6,7 @@ using game::TfMain;
 using namespace testing_support;
 
 TEST_F(MainWindow, ThePictureOpensTheAboutWindowModally) {
+    EXPECT_FALSE(child<QLabel>("imgAbout")->pixmap().isNull());
     TfAbout about;
     window->setAboutWindow(&about);
     QString seenTitle;

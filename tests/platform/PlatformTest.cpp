@@ -1,15 +1,17 @@
 #include "platform/Application.h"
-#include "platform/window/DialogTitleBar.h"
-#include "platform/widgets/Dialogs.h"
-#include "platform/widgets/Fonts.h"
 #include "platform/system/Help.h"
 #include "platform/system/Shell.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Fonts.h"
+#include "platform/widgets/Pictures.h"
+#include "platform/window/DialogTitleBar.h"
 #include "support/Fakes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -113,6 +115,26 @@ TEST(Platform, AnExceptionInAHandlerIsReportedAfterTheHandlerAndTheProgramGoesOn
     platform::guarded([] { throw 42; });
     QCoreApplication::processEvents();
     EXPECT_EQ(dialogs.shown.size(), 2);
+}
+
+// Every picture stored as pixels is the image Qt's PNG reader makes of the picture it was
+// made from, in the same format; a path that holds no such picture gives a null image.
+TEST(Platform, PicturesStoredAsPixelsAreTheirPngsExactly) {
+    int pictures = 0;
+    for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.bgra")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        const QString png = QStringLiteral(BRAINLOCK_RESOURCES_DIR "/") +
+                            path.mid(2).replace(QStringLiteral(".bgra"), QStringLiteral(".png"));
+        const QImage decoded(png);
+        ASSERT_FALSE(decoded.isNull()) << png.toStdString();
+        EXPECT_EQ(platform::picture(path), decoded) << path.toStdString();
+        ++pictures;
+    }
+    EXPECT_GE(pictures, 11); // the skin, the about picture and the four icons
+    EXPECT_TRUE(platform::picture(QStringLiteral(":/images/information.png")).isNull());
+    EXPECT_TRUE(platform::picture(QStringLiteral(":/no/such.bgra")).isNull());
 }
 
 TEST(Platform, FilesAreFoundInTheCurrentDirectoryFirst) {

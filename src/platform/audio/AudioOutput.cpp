@@ -94,13 +94,7 @@ void AudioOutput::release() {
 }
 
 AudioOutput::AudioOutput() {
-    std::shared_future<void> gate = gate_.get_future().share();
-    opened_ = then(
-        [this, gate] {
-            gate.wait();
-            open();
-        },
-        false);
+    opened_ = then([this] { open(); }, false);
 }
 
 AudioOutput::~AudioOutput() {
@@ -112,9 +106,14 @@ AudioOutput::~AudioOutput() {
     close();
 }
 
+// The tasks asked so far run on one worker, the opening first, and those asked from now on
+// after them.
 void AudioOutput::start() {
-    if (!started_) gate_.set_value();
-    started_ = true;
+    if (std::exchange(started_, true)) return;
+    last_ = std::async(std::launch::async, [tasks = std::move(waiting_)] {
+                for (const auto& task : tasks)
+                    task();
+            }).share();
 }
 
 void AudioOutput::open() {

@@ -20,6 +20,8 @@
 #include <chrono>
 #include <functional>
 #include <future>
+#include <memory>
+#include <vector>
 
 struct Mix_Chunk;
 
@@ -34,8 +36,10 @@ public:
     // Runs `task` on a worker after every task asked for before it. The worker yields the
     // processor to the window unless `yield` is false: threads a task starts inherit its
     // priority, and the devices' threads must not lose theirs.
+    // Until start(), no thread is made: the tasks wait in order, and start() runs them.
     template <class Task> auto then(Task task, bool yield = true) {
         releaseThreads(); // the task may need a device's lock
+        if (!started_) return later(std::move(task), yield);
         std::shared_future<void> before = last_;
         auto result = std::async(std::launch::async, [before, task, yield] {
                           if (yield) yieldToTheWindow();
@@ -75,6 +79,18 @@ private:
     AudioOutput();
     ~AudioOutput();
     static void yieldToTheWindow();
+    template <class Task> auto later(Task task, bool yield) {
+        auto job = std::make_shared<std::packaged_task<decltype(task())()>>([task, yield] {
+            if (yield) yieldToTheWindow();
+            return task();
+        });
+        auto result = job->get_future().share();
+        waiting_.emplace_back([job] { (*job)(); });
+        lastTaskDone_ = [result] {
+            return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+        };
+        return result;
+    }
 
     void releaseThreads();
     void release(Device& device);
@@ -95,8 +111,8 @@ private:
 
     static inline AudioOutput* current_ = nullptr;
     int users_ = 0;
-    std::promise<void> gate_;
     bool started_ = false;
+    std::vector<std::function<void()>> waiting_; // the tasks asked before start(), in order
     std::shared_future<void> opened_;
     std::shared_future<void> last_;
     std::function<bool()> lastTaskDone_ = [] { return true; };

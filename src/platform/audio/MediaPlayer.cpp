@@ -2,8 +2,8 @@
 
 #include "platform/audio/AudioOutput.h"
 #include "platform/audio/SdlAudio.h"
-#include "platform/system/Shell.h"
 #include "platform/audio/WaveCheck.h"
+#include "platform/system/Shell.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -34,10 +34,6 @@ const SdlAudio& sdl() {
 bool isMidi(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     return suffix == QLatin1String("mid") || suffix == QLatin1String("midi");
-}
-
-[[noreturn]] void failOpen(const QString& fileName, const QString& reason) {
-    throw EMCIDeviceError(QStringLiteral("%1: %2").arg(fileName, reason).toStdString());
 }
 
 // Whether the file decodes: a WAV by its header and format, a MIDI file by its header. The
@@ -95,11 +91,18 @@ TMediaPlayer::~TMediaPlayer() {
     Close();
 }
 
-void TMediaPlayer::Open(const QString& fileName) {
+QString TMediaPlayer::Check(const QString& fileName) {
+    const QString error = decodeError(QFile::encodeName(locateFile(fileName)), isMidi(fileName));
+    return error.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(fileName, error);
+}
+
+void TMediaPlayer::Open(const QString& fileName, bool checked) {
     Close();
+    if (!checked)
+        if (const QString error = Check(fileName); !error.isEmpty())
+            throw EMCIDeviceError(error.toStdString());
     const QByteArray path = QFile::encodeName(locateFile(fileName));
     const bool midi = isMidi(fileName);
-    if (const QString error = decodeError(path, midi); !error.isEmpty()) failOpen(fileName, error);
 
     fileName_ = fileName;
     open_ = true;

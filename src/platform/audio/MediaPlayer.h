@@ -39,8 +39,12 @@ public:
     TMediaPlayer(const TMediaPlayer&) = delete;
     TMediaPlayer& operator=(const TMediaPlayer&) = delete;
 
-    // Finds the file as the program's other files are found and checks that it decodes.
-    void Open(const QString& fileName);
+    // Finds the file as the program's other files are found and checks that it decodes: what
+    // is wrong with it, or nothing when it will open. Any thread may check.
+    static QString Check(const QString& fileName);
+    // Opens the file, checking it first unless Check has found nothing wrong with it: one
+    // that will not decode throws.
+    void Open(const QString& fileName, bool checked = false);
     void Play();
     void Pause();
     void Resume();
