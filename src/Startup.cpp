@@ -26,9 +26,9 @@ std::unique_ptr<TWindows> createWindows(QApplication& app) {
         platform::showStartupError(QStringLiteral("Unknown error."));
         return nullptr;
     }
-    // The about window is hidden until asked for: it is built once the main window is on
-    // screen, so its credits (rendered as it is built) do not hold up the first frame.
-    windows->main->afterFirstFrame([w = windows.get()] { buildAboutWindow(*w); });
+    // The about window is hidden until asked for, and built then: its credits (rendered as it
+    // is built) hold up no frame before, nor take memory in a game that never shows them.
+    windows->main->setAboutWindowMaker([w = windows.get()] { buildAboutWindow(*w); });
     return windows;
 }
 

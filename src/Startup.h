@@ -1,6 +1,6 @@
 // The program's start-up, shared by the entry point and the start-up benchmark: the
-// application object's set-up, the main window, and once it is on screen the hidden about
-// window.
+// application object's set-up, the main window, and the about window when it is first asked
+// for.
 #pragma once
 
 #include <memory>
@@ -17,8 +17,8 @@ struct TWindows {
     ~TWindows();
 };
 
-// Builds the main window, and the about window once the main one is on screen; when the main
-// window cannot be built, shows the "Application Error" box and returns nothing.
+// Builds the main window, which builds the about window as its picture is first clicked; when
+// the main window cannot be built, shows the "Application Error" box and returns nothing.
 std::unique_ptr<TWindows> createWindows(QApplication& app);
 
 // Builds the about window now, if it is not built yet.

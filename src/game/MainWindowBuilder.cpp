@@ -6,9 +6,8 @@
 #include "game/MainLayout.h"
 #include "game/Messages.h"
 #include "game/PanelLayout.h"
-#include "game/SpokenText.h"
+#include "game/ReaderNames.h"
 #include "game/uMain.h"
-#include "platform/Accessibility.h"
 #include "platform/system/Help.h"
 #include "platform/system/StartupTrace.h"
 #include "platform/widgets/Fonts.h"
@@ -16,8 +15,6 @@
 #include "platform/widgets/SharedMnemonic.h"
 #include "platform/widgets/StdCtrls.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
@@ -65,31 +62,23 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, platform::TColo
     widget->setPalette(palette);
 }
 
-// To a screen reader the game's window is a frame, as a captioned window is.
-QAccessibleInterface* accessibleWindowFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(TfMain::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
 
-// The skin first, beneath everything; the side panels' controls after the game panel's.
+// The skin first, beneath everything; the log's controls after the game panel's. The options
+// panel, hidden on a first run, is built when it is first shown (buildOptions).
 void MainWindowBuilder::build() {
     using platform::startupMark;
     buildGamePanel();
     startupMark("game panel");
     buildLog();
+    groupLogPanel();
     startupMark("tries log panel");
-    buildOptions();
-    groupSidePanels();
-    startupMark("options panel");
     buildMenu();
     startupMark("menu");
     buildInfoDialog();
     startupMark("info dialog");
     buildShortcuts();
-    nameForScreenReaders();
+    ReaderNames::nameGamePanelAndLog(w_);
     startupMark("shortcuts and reader names");
 }
 
@@ -141,25 +130,27 @@ void MainWindowBuilder::buildGamePanel() {
 // Every piece lies beneath every other control, so the skin is built first; the game
 // panel's left strip covers the first columns of its body.
 void MainWindowBuilder::buildSkin() {
-    w_.imgMainBody = makeSkinPiece("imgMainBody", skinPicture("main_body"), 26, kMainBodyWidth);
+    w_.imgMainBody =
+        makeSkinPiece(QStringLiteral("imgMainBody"), skinPicture("main_body"), 26, kMainBodyWidth);
     w_.imgMainLeft =
-        makeSkinPiece("imgMainLeft", skinPicture("main_left"), placeOf("imgMainLeft").rect.left,
-                      placeOf("imgMainLeft").rect.width);
+        makeSkinPiece(QStringLiteral("imgMainLeft"), skinPicture("main_left"),
+                      placeOf("imgMainLeft").rect.left, placeOf("imgMainLeft").rect.width);
     w_.imgMainRight =
-        makeSkinPiece("imgMainRight", skinPicture("main_right"), placeOf("imgMainRight").rect.left,
-                      placeOf("imgMainRight").rect.width);
-    // Both side panels show the same pictures, each loaded once.
-    const QPixmap left = skinPicture("side_left");
-    const QPixmap body = skinPicture("side_body");
-    const QPixmap right = skinPicture("side_right");
-    w_.imgLogLeft = makeSkinPiece("imgLogLeft", left, 0, kSideStripWidth);
-    w_.imgLogBody = makeSkinPiece("imgLogBody", body, 0, kSideBodyWidth);
-    w_.imgLogRight = makeSkinPiece("imgLogRight", right, 0, kSideStripWidth);
-    w_.imgOptLeft = makeSkinPiece("imgOptLeft", left, 0, kSideStripWidth);
-    w_.imgOptBody = makeSkinPiece("imgOptBody", body, 0, kSideBodyWidth);
-    w_.imgOptRight = makeSkinPiece("imgOptRight", right, 0, kSideStripWidth);
-    for (platform::TImage* piece : {w_.imgLogLeft, w_.imgLogBody, w_.imgLogRight, w_.imgOptLeft,
-                                    w_.imgOptBody, w_.imgOptRight})
+        makeSkinPiece(QStringLiteral("imgMainRight"), skinPicture("main_right"),
+                      placeOf("imgMainRight").rect.left, placeOf("imgMainRight").rect.width);
+    buildSidePanelSkin(w_.imgLogLeft, w_.imgLogBody, w_.imgLogRight, "imgLog");
+}
+
+// A side panel's three pieces, hidden until the panel shows.
+void MainWindowBuilder::buildSidePanelSkin(platform::TImage*& left, platform::TImage*& body,
+                                           platform::TImage*& right, const char* prefix) {
+    const QString name = QString::fromLatin1(prefix);
+    left =
+        makeSkinPiece(name + QLatin1String("Left"), skinPicture("side_left"), 0, kSideStripWidth);
+    body = makeSkinPiece(name + QLatin1String("Body"), skinPicture("side_body"), 0, kSideBodyWidth);
+    right =
+        makeSkinPiece(name + QLatin1String("Right"), skinPicture("side_right"), 0, kSideStripWidth);
+    for (platform::TImage* piece : {left, body, right})
         piece->hide();
 }
 
@@ -168,10 +159,10 @@ QPixmap MainWindowBuilder::skinPicture(const char* name) {
     return platform::picturePixmap(QStringLiteral(":/skin/%1.bgra").arg(QLatin1String(name)));
 }
 
-platform::TImage* MainWindowBuilder::makeSkinPiece(const char* name, const QPixmap& picture,
+platform::TImage* MainWindowBuilder::makeSkinPiece(const QString& name, const QPixmap& picture,
                                                    int left, int width) {
     auto* piece = new platform::TImage(w_.Panel1);
-    piece->setObjectName(QString::fromLatin1(name));
+    piece->setObjectName(name);
     piece->setPixmap(picture);
     piece->setStretch(true);
     piece->setGeometry(left, kSkinTop, width, kSkinHeight);
@@ -297,7 +288,11 @@ void MainWindowBuilder::buildLog() {
     w_.sgLogs->hide();
 }
 
+// Built as the panel is first shown: its skin goes beneath every control built before it.
 void MainWindowBuilder::buildOptions() {
+    buildSidePanelSkin(w_.imgOptLeft, w_.imgOptBody, w_.imgOptRight, "imgOpt");
+    for (platform::TImage* piece : {w_.imgOptRight, w_.imgOptBody, w_.imgOptLeft})
+        piece->lower();
     w_.lOptions = makePanelCaption("lOptions", QStringLiteral("Options"));
     w_.tbCloseOptions = makeCloseButton("tbCloseOptions", 0, 16, &TfMain::tbCloseOptionsClick);
     w_.tbCloseOptions->hide();
@@ -325,6 +320,12 @@ void MainWindowBuilder::buildOptions() {
     w_.rgSound = makeGroup("rgSound", QStringLiteral("&Sound Option"), onOff);
     // "&Guess" and "# Di&git" share the G; Alt+G still submits the guess with the options shown.
     platform::keepMnemonicFor(w_.pbGuess, {w_.rgDigit});
+    ReaderNames::nameOptionsPanel(w_);
+    groupOptionsPanel();
+}
+
+// Once the groups show the settings: a choice the player makes from then on runs its handler.
+void MainWindowBuilder::wireOptions() {
     w_.rgDigit->OnClick = [window = &w_] { window->rgDigitClick(); };
     w_.rgDuplicate->OnClick = [window = &w_] { window->rgDuplicateClick(); };
     w_.rgMusic->OnClick = [window = &w_] { window->rgMusicClick(); };
@@ -332,7 +333,7 @@ void MainWindowBuilder::buildOptions() {
 }
 
 // Each panel's controls in the order they are placed, with their entries in the offsets.
-void MainWindowBuilder::groupSidePanels() {
+void MainWindowBuilder::groupLogPanel() {
     for (const auto& [control, entry] :
          std::initializer_list<std::pair<QWidget*, int>>{{w_.imgLogLeft, lpImgLeft},
                                                          {w_.imgLogBody, lpImgBody},
@@ -341,6 +342,9 @@ void MainWindowBuilder::groupSidePanels() {
                                                          {w_.lLog, lpLabel},
                                                          {w_.tbCloseLog, lpClose}})
         w_.logPanel_.add(control, entry);
+}
+
+void MainWindowBuilder::groupOptionsPanel() {
     for (const auto& [control, entry] :
          std::initializer_list<std::pair<QWidget*, int>>{{w_.imgOptLeft, opImgLeft},
                                                          {w_.imgOptBody, opImgBody},
@@ -352,42 +356,6 @@ void MainWindowBuilder::groupSidePanels() {
                                                          {w_.rgMusic, opMusic},
                                                          {w_.rgSound, opSound}})
         w_.optionsPanel_.add(control, entry);
-}
-
-// Names and values for screen readers.
-void MainWindowBuilder::nameForScreenReaders() {
-    static const bool registered = [] {
-        QAccessible::installFactory(accessibleWindowFactory);
-        return true;
-    }();
-    (void)registered;
-    w_.sbClear->setAccessibleName(QStringLiteral("Clear"));
-    w_.sbBack->setAccessibleName(QStringLiteral("Delete last digit"));
-    w_.pbGuess->setAccessibleName(QStringLiteral("Guess"));
-    for (std::size_t i = 0; i < w_.ssNum.size(); ++i)
-        w_.ssNum[i]->setAccessibleName(QStringLiteral("Guess digit %1").arg(i + 1));
-    w_.ssLeft->setAccessibleName(w_.ssLeft->toolTip());
-    // The score displays are named by their captions, which are then not read again.
-    w_.ssNumbers->setAccessibleName(w_.lCorrect->text());
-    w_.ssPlace->setAccessibleName(w_.lPlace->text());
-    platform::setAccessibleHidden(w_.lCorrect, true);
-    platform::setAccessibleHidden(w_.lPlace, true);
-    w_.sgLogs->setAccessibleName(QStringLiteral("Tries log"));
-    w_.sgLogs->setAccessibleDescription(
-        QStringLiteral("This game's wrong guesses and their scores"));
-    w_.sgLogs->setAccessibleRowText([](const QStringList& cells) {
-        const QStringList score = cells.value(1).split(QLatin1Char('/'));
-        return QString::fromStdString(scoreSentence(
-            cells.value(0).toStdString(), score.value(0).toInt(), score.value(1).toInt()));
-    });
-    w_.rgDigit->setAccessibleName(QStringLiteral("Number of digits"));
-    w_.rgDuplicate->setAccessibleName(QStringLiteral("Repeated digits allowed"));
-    w_.rgMusic->setAccessibleName(QStringLiteral("Music"));
-    w_.rgSound->setAccessibleName(QStringLiteral("Sound effects"));
-    w_.tbCloseMain->setAccessibleName(QStringLiteral("Exit"));
-    w_.tbCloseLog->setAccessibleName(QStringLiteral("Hide tries log"));
-    w_.tbCloseOptions->setAccessibleName(QStringLiteral("Hide options"));
-    w_.imgAbout->setAccessibleName(QStringLiteral("About Brainlock Game"));
 }
 
 // The items' pictures are loaded as the menu first opens: the first frame shows none of them.

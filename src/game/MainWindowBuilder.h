@@ -1,7 +1,8 @@
 // Builds the main window's controls: the skinned game panel with its displays and keypad,
-// the two side panels (hidden until shown), the popup menu, the win and loss dialog, and the
-// names screen readers read. The window keeps the controls; the builder only makes them, in
-// the order they stack, and wires each to the window's handler of its name.
+// the two side panels (hidden until shown; the options panel as it is first shown), the popup
+// menu, the win and loss dialog, and the names screen readers read. The window keeps the
+// controls; the builder only makes them, in the order they stack, and wires each to the
+// window's handler of its name.
 #pragma once
 
 #include "platform/Application.h"
@@ -48,6 +49,8 @@ public:
     explicit MainWindowBuilder(TfMain& window)
         : w_(window) {}
     void build();
+    void buildOptions(); // the options panel, hidden, its groups not yet wired
+    void wireOptions();  // each group to its handler
 
 private:
     void buildGamePanel();
@@ -55,14 +58,16 @@ private:
     void buildDisplays();
     void buildKeypad();
     void buildLog();
-    void buildOptions();
-    void groupSidePanels();
+    void buildSidePanelSkin(platform::TImage*& left, platform::TImage*& body,
+                            platform::TImage*& right, const char* prefix);
+    void groupLogPanel();
+    void groupOptionsPanel();
     void buildMenu();
     void buildInfoDialog();
     void buildShortcuts();
-    void nameForScreenReaders();
     static QPixmap skinPicture(const char* name);
-    platform::TImage* makeSkinPiece(const char* name, const QPixmap& picture, int left, int width);
+    platform::TImage* makeSkinPiece(const QString& name, const QPixmap& picture, int left,
+                                    int width);
     controls::TTransparentButton* makeCloseButton(const char* name, int left, int width,
                                                   void (TfMain::*handler)());
     QLabel* makePanelCaption(const char* name, const QString& caption);

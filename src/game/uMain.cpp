@@ -79,13 +79,11 @@ TfMain::~TfMain() {
     FormDestroy();
 }
 
-// The sounds load now, and what waited for the first frame is built. By now the window
-// manager has placed the window: how far off the place asked it put it is known.
+// The sounds load now. By now the window manager has placed the window: how far off the place
+// asked it put it is known.
 void TfMain::windowIsOnScreen() {
     if (platform::windowPlacesAreKnown()) managerShift_ = managerShift(placeAsked_, {x(), y()});
     platform::startAudio();
-    for (const auto& task : std::exchange(afterFirstFrame_, {}))
-        task();
 }
 
 void TfMain::makeDraggable(QWidget* widget) {
@@ -136,12 +134,28 @@ void TfMain::FormCreate() {
     }
     InitPanelOffsets();
     placeWindow();
+    showOptionSettings();
+    RefreshPanels();
+    platform::startupMark("layout");
+}
+
+// The option groups show the settings: now, or as the options panel is built.
+void TfMain::showOptionSettings() {
+    if (!rgDigit) return;
     rgDigit->setItemIndex(Settings.Digit - kMinDigits);
     rgDuplicate->setItemIndex(Settings.Duplicate ? 0 : 1);
     rgMusic->setItemIndex(Settings.Music ? 0 : 1);
     rgSound->setItemIndex(Settings.Sound ? 0 : 1);
-    RefreshPanels();
-    platform::startupMark("layout");
+}
+
+// Built hidden, showing the settings, and only then wired to the handlers, which the
+// settings' choices need not run.
+void TfMain::buildOptionsPanel() {
+    if (rgDigit) return;
+    MainWindowBuilder builder(*this);
+    builder.buildOptions();
+    showOptionSettings();
+    builder.wireOptions();
 }
 
 // Reads in order; a failure leaves the fields after it at their first-run values.
@@ -235,6 +249,7 @@ void TfMain::resetEntryDisplays() {
 }
 
 void TfMain::enableOptionGroups() {
+    if (!rgDigit) return; // none has been changed
     rgDuplicate->setEnabled(true);
     rgDigit->setEnabled(true);
 }
@@ -267,6 +282,7 @@ void TfMain::ShowLogPanel(int x) {
 }
 
 void TfMain::ShowOptionsPanel(int x) {
+    buildOptionsPanel();
     Settings.Option = true;
     optionsPanel_.showAt(x + ExtraWidth, OptionsPanelOffsets);
 }
@@ -421,6 +437,7 @@ void TfMain::openMenuFromKeyboard() {
 }
 
 void TfMain::imgAboutClick() {
+    if (!about_ && makeAbout_) makeAbout_();
     if (about_) about_->showModal();
 }
 

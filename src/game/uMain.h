@@ -58,11 +58,8 @@ public:
     ~TfMain() override;
 
     void setAboutWindow(TfAbout* about) { about_ = about; }
-    // Runs `task` once the window's first frame is on screen (or, should it never paint, a
-    // moment after it is first shown).
-    void afterFirstFrame(std::function<void()> task) {
-        afterFirstFrame_.push_back(std::move(task));
-    }
+    // What builds the about window (and sets it) when the picture is first clicked.
+    void setAboutWindowMaker(std::function<void()> maker) { makeAbout_ = std::move(maker); }
     // What ending the application does; quits the event loop unless a test replaces it.
     void setTerminateHandler(std::function<void()> handler) { terminate_ = std::move(handler); }
 
@@ -81,6 +78,7 @@ public:
     void ShowOptionsPanel(int x) override;
     void HideLogPanel() override;
     void HideOptionsPanel() override;
+    void buildOptionsPanel(); // as showing it first does: at once, if it is not built yet
     void PlaySoundByName(const QString& fileName);
     // Each returns once the player has seen the result; the next game starts after it.
     void AnnounceWin() override;
@@ -145,7 +143,9 @@ protected:
 
 private:
     friend class MainWindowBuilder; // makes the controls the window keeps
+    friend class ReaderNames;       // names them for screen readers
     void placeWindow();
+    void showOptionSettings();
     void attachPopup(QWidget* widget);
     void makeDraggable(QWidget* widget);
     void windowIsOnScreen();
@@ -181,14 +181,14 @@ private:
     int ExtraWidth = 0;
     bool shown_ = false;
     TfAbout* about_ = nullptr;
+    std::function<void()> makeAbout_;
     std::function<void()> terminate_;
 
     GameSounds sounds_; // the players mpSound, mpClear, mpWin, mpLose and mpMusic
     QTimer* tPlay = nullptr;
     platform::FirstFrame* firstFrame_ = nullptr;
-    WindowPos placeAsked_;   // where the window was asked to open
-    WindowPos managerShift_; // how far off that the window manager put it
-    std::vector<std::function<void()>> afterFirstFrame_;
+    WindowPos placeAsked_;      // where the window was asked to open
+    WindowPos managerShift_;    // how far off that the window manager put it
     SettingsFile settingsFile_; // open from FormCreate to the end
     LogOffsets LogPanelOffsets{};
     OptionsOffsets OptionsPanelOffsets{};

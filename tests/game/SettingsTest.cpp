@@ -225,6 +225,40 @@ TEST_F(Settings, AnOptionThatWaitsIsGreyedShowingItsChoiceUntilTheNextGame) {
     EXPECT_TRUE(group("rgDuplicate")->isEnabled());
 }
 
+// The options panel is built as it is first shown, and then shows what the settings hold; with
+// the panel stored as shown, it is built at once.
+TEST_F(Settings, TheOptionsPanelIsBuiltWhenFirstShownWithTheStoredChoices) {
+    writeConfig("[General]\nLeft=300\nTop=132\nDigit=5\nDuplicate=1\nMusic=0\nSound=1\nLogs=1\n"
+                "Option=0\n");
+    auto main = std::make_unique<TfMain>(clock);
+    main->show();
+    EXPECT_EQ(main->findChild<TRadioGroup*>(QStringLiteral("rgDigit")), nullptr);
+    main->findChild<QAction*>(QStringLiteral("mOptions"))->trigger();
+    QApplication::processEvents(); // the item runs once the menu has closed
+    const auto groupOf = [&](const char* name) {
+        return main->findChild<TRadioGroup*>(QString::fromLatin1(name));
+    };
+    ASSERT_NE(groupOf("rgDigit"), nullptr);
+    EXPECT_TRUE(groupOf("rgDigit")->isVisible());
+    EXPECT_EQ(groupOf("rgDigit")->itemIndex(), 1);
+    EXPECT_EQ(groupOf("rgDuplicate")->itemIndex(), 0);
+    EXPECT_EQ(groupOf("rgMusic")->itemIndex(), 1);
+    EXPECT_EQ(groupOf("rgSound")->itemIndex(), 0);
+    EXPECT_EQ(main->width(), 474 + 32);
+    EXPECT_EQ(main->findChild<QWidget*>(QStringLiteral("imgOptLeft"))->x(), 327 + 32);
+    EXPECT_TRUE(dialogs.shown.isEmpty()); // showing the stored choices ran no handler
+    groupOf("rgDigit")->findChildren<QAbstractButton*>().at(2)->click();
+    EXPECT_EQ(main->gameState().digitCount(), 6); // and a choice now runs its handler
+    main.reset();
+
+    writeConfig("[General]\nLeft=300\nTop=132\nDigit=4\nDuplicate=0\nMusic=1\nSound=1\nLogs=0\n"
+                "Option=1\n");
+    main = std::make_unique<TfMain>(clock);
+    ASSERT_NE(groupOf("rgDigit"), nullptr);
+    EXPECT_EQ(groupOf("rgMusic")->itemIndex(), 0);
+    EXPECT_EQ(main->findChild<QWidget*>(QStringLiteral("imgOptLeft"))->x(), 181);
+}
+
 // To the keyboard and to a screen reader the options are radio groups: an arrow key moves the
 // choice and runs the click handler, Toggle runs it too, a greyed group does nothing, and one
 // item at most is checked. Tab passes through the tries log.

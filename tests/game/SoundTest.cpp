@@ -98,6 +98,7 @@ class Sound : public ::testing::Test {
 protected:
     void SetUp() override {
         window = std::make_unique<TfMain>(clock);
+        window->buildOptionsPanel(); // the tests choose its items without showing it
         window->setTickSource([this] { return tick; });
         window->show();
     }
@@ -152,6 +153,7 @@ TEST_F(Sound, ARefusedDigitStillClicks) {
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
     window = std::make_unique<TfMain>(clock);
     QDir::setCurrent(here);
+    window->buildOptionsPanel();
     window->show();
     auto* sound = window->findChild<platform::TRadioGroup*>(QStringLiteral("rgSound"));
 

@@ -1,6 +1,6 @@
 // The main window as the widget tests drive it: a TfMain whose win and loss are written down
 // (with what the window showed at that moment) instead of opening the dialog, which has tests
-// of its own, and the presses a player makes: a key or button by its name, digits typed on
+// of its own, whose options panel is built, and the presses a player makes: a key or button by its name, digits typed on
 // the keypad, a guess, an item of an option group.
 #pragma once
 
@@ -18,7 +18,12 @@ namespace testing_support {
 
 class DrivenMain : public game::TfMain {
 public:
-    using TfMain::TfMain;
+    // With the options panel built at once (as showing it first does), hidden: the tests
+    // choose its items without showing it.
+    explicit DrivenMain(const platform::UtcClock& clock)
+        : TfMain(clock) {
+        buildOptionsPanel();
+    }
 
     struct Seen {
         bool won = false;

@@ -1,7 +1,6 @@
 // Tells once that a window's first frame is on screen: when the widget that fills the window
 // has painted (after the rest of that frame), or, should it never paint, a while after the
-// window was first shown. What waits for the first frame (the sounds, the about window) runs
-// from it.
+// window was first shown. What waits for the first frame (the sounds) runs from it.
 #pragma once
 
 #include <QObject>
