@@ -37,6 +37,11 @@ void setGeometry(QWidget* control, const Rect& r) {
     control->setGeometry(r.left, r.top, r.width, r.height);
 }
 
+void group(SidePanel& panel, std::initializer_list<std::pair<QWidget*, int>> controls) {
+    for (const auto& [control, entry] : controls)
+        panel.add(control, entry);
+}
+
 QString qtName(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
@@ -334,28 +339,24 @@ void MainWindowBuilder::wireOptions() {
 
 // Each panel's controls in the order they are placed, with their entries in the offsets.
 void MainWindowBuilder::groupLogPanel() {
-    for (const auto& [control, entry] :
-         std::initializer_list<std::pair<QWidget*, int>>{{w_.imgLogLeft, lpImgLeft},
-                                                         {w_.imgLogBody, lpImgBody},
-                                                         {w_.imgLogRight, lpImgRight},
-                                                         {w_.sgLogs, lpGrid},
-                                                         {w_.lLog, lpLabel},
-                                                         {w_.tbCloseLog, lpClose}})
-        w_.logPanel_.add(control, entry);
+    group(w_.logPanel_, {{w_.imgLogLeft, lpImgLeft},
+                         {w_.imgLogBody, lpImgBody},
+                         {w_.imgLogRight, lpImgRight},
+                         {w_.sgLogs, lpGrid},
+                         {w_.lLog, lpLabel},
+                         {w_.tbCloseLog, lpClose}});
 }
 
 void MainWindowBuilder::groupOptionsPanel() {
-    for (const auto& [control, entry] :
-         std::initializer_list<std::pair<QWidget*, int>>{{w_.imgOptLeft, opImgLeft},
-                                                         {w_.imgOptBody, opImgBody},
-                                                         {w_.imgOptRight, opImgRight},
-                                                         {w_.tbCloseOptions, opClose},
-                                                         {w_.lOptions, opLabel},
-                                                         {w_.rgDigit, opDigit},
-                                                         {w_.rgDuplicate, opDuplicate},
-                                                         {w_.rgMusic, opMusic},
-                                                         {w_.rgSound, opSound}})
-        w_.optionsPanel_.add(control, entry);
+    group(w_.optionsPanel_, {{w_.imgOptLeft, opImgLeft},
+                             {w_.imgOptBody, opImgBody},
+                             {w_.imgOptRight, opImgRight},
+                             {w_.tbCloseOptions, opClose},
+                             {w_.lOptions, opLabel},
+                             {w_.rgDigit, opDigit},
+                             {w_.rgDuplicate, opDuplicate},
+                             {w_.rgMusic, opMusic},
+                             {w_.rgSound, opSound}});
 }
 
 // The items' pictures are loaded as the menu first opens: the first frame shows none of them.

@@ -95,10 +95,7 @@ echo "a wrong guess took ssLeft from 11 to 10"
 # move itself: at the press, or where the pointer was as the drag began (12 pixels on), which
 # the game cannot change; which one is said.
 from="$x,$y"
-dx=60 dy=50
-half_width=$(($(window_width_of "$RUNTIME" 1) / 2)) half_height=$(($(window_height_of "$RUNTIME") / 2))
-[ $((x - OUT_X + half_width)) -lt $((OUT_WIDTH / 2)) ] || dx=-60
-[ $((y - OUT_Y + half_height)) -lt $((OUT_HEIGHT / 2)) ] || dy=-50
+read -r dx dy < <(drag_toward_middle "$OUT_X" "$OUT_Y" "$OUT_WIDTH" "$OUT_HEIGHT")
 drag_title "$dx" "$dy"
 anchor=press
 moved_by_drag() {
@@ -165,6 +162,7 @@ if [ "$mode" = xwayland ]; then
 else
   # Over the game: centred across it, and down its middle third (compositors centre a dialog
   # on its parent, GNOME's a little high), where only a dialog above the game shows its face.
+  half_width=$(($(window_width_of "$RUNTIME" 1) / 2)) half_height=$(($(window_height_of "$RUNTIME") / 2))
   game_centre="$((x - OUT_X + half_width)),$((y - OUT_Y + half_height))"
   off_x=$((${centre%,*} - ${game_centre%,*})) off_y=$((${centre#*,} - ${game_centre#*,}))
   ((off_x * off_x <= 9 && off_y * off_y <= 50 * 50)) ||

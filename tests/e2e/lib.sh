@@ -173,6 +173,18 @@ find_on_output() {
   [ "$(pixel at $((x + 3)) $((y + 2)))" = "$skin_brown" ] || return 1
   echo "$x $y"
 }
+# A drag of 60 by 50 pixels that takes the window (where E2E_ORIGIN has it, the log shown)
+# toward the middle of the nested output at $1, $2 of $3 by $4 pixels, so that it stays whole
+# on the output: "dx dy".
+drag_toward_middle() {
+  local x y dx=60 dy=50 middle_x middle_y
+  read -r x y < <(origin)
+  middle_x=$((x - $1 + $(window_width_of "${FACTS:-$RUNTIME}" 1) / 2))
+  middle_y=$((y - $2 + $(window_height_of "${FACTS:-$RUNTIME}") / 2))
+  [ "$middle_x" -lt $(($3 / 2)) ] || dx=-60
+  [ "$middle_y" -lt $(($4 / 2)) ] || dy=-50
+  echo "$dx $dy"
+}
 # Waits up to $1 seconds for find_on_output (given the rest) to find the window; prints it.
 wait_on_output() {
   local deadline=$((SECONDS + $1)) at
@@ -352,6 +364,27 @@ menu_item() {
   xdotool key "$1"
   # shellcheck disable=SC2086 # one id a word
   wait_until 10 windows_gone $menu || fail "the menu stayed open after \"$1\""
+}
+# Fails unless the main window is $1 wide and the game's height, and (given $2, "x,y") has its
+# corner there; $3 names the moment for the message.
+expect_window() {
+  local x y width height expected
+  read -r x y width height < <(window_geometry)
+  expected="${1}x$(window_height_of "${FACTS:-$RUNTIME}")"
+  [ "${width}x$height" = "$expected" ] || fail "${3:-the window} is ${width}x$height, expected $expected"
+  [ -z "${2:-}" ] || [ "$x,$y" = "$2" ] || fail "${3:-the window} is at $x,$y, expected $2"
+}
+# A first run: the window at the first-run place with the log beside the game, ssLeft at 11,
+# and a wrong guess that takes it to 10.
+play_first_run() {
+  local place left
+  place=$(. "${FACTS:-$RUNTIME}/brainlock-facts.sh" && echo "$settings_default_Left,$settings_default_Top")
+  start_game
+  expect_window "$(window_width_of "${FACTS:-$RUNTIME}" 1)" "$place" "the first run's window"
+  left=$(guesses_left 11)
+  [ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
+  play_a_wrong_guess
+  echo "the first run opened at $place, and a wrong guess took ssLeft from 11 to 10"
 }
 # The main window's width and its corner, "x,y", as the X server has them now.
 window_width() { local width; read -r _ _ width _ < <(window_geometry); echo "$width"; }

@@ -36,9 +36,7 @@ grep -qx 'Option=1' "$conf" || fail "the settings file does not hold Option=1"
 echo "the exit saved Digit=5 and Option=1"
 
 start_game
-read -r _ _ width height < <(window_geometry)
-expected="$(window_width_of "$RUNTIME" 2 "$extra")x$(window_height_of "$RUNTIME")"
-[ "${width}x$height" = "$expected" ] || fail "the second start is ${width}x$height, expected $expected"
+expect_window "$(window_width_of "$RUNTIME" 2 "$extra")" "" "the second start's window"
 fifth=$(red_pixels lQM5)
 sixth=$(red_pixels lQM6)
 [ "${fifth%.*}" -gt 20 ] || fail "no \"?\" in the fifth slot ($fifth red pixels)"

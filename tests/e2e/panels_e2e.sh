@@ -16,9 +16,8 @@ shift_x=0 shift_y=0
 read -r none one both < <(. "$RUNTIME/brainlock-facts.sh" && echo "$layout_window_widths")
 height=$(window_height_of "$RUNTIME")
 start_game
-read -r x y width h < <(window_geometry)
-expected="${one}x$height@$((300 + shift_x)),$((132 + shift_y))" # with the log
-[ "${width}x$h@$x,$y" = "$expected" ] || fail "first run: ${width}x$h at $x,$y, expected $expected"
+expect_window "$one" "$((300 + shift_x)),$((132 + shift_y))" "the first run's window" # with the log
+read -r x y _ < <(window_geometry)
 # The taskbar matches the window to the menu entry by its class, and shows its icon.
 entry="$(dirname "$0")/../../resources/example.norvane.brainlock.desktop.in"
 class=$(sed -n 's/^StartupWMClass=//p' "$entry")

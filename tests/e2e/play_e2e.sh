@@ -9,16 +9,7 @@ reader=$2
 . "$(dirname "$0")/lib.sh"
 e2e_begin
 
-start_game
-read -r x y width height < <(window_geometry)
-expected="$(window_width_of "$RUNTIME" 1)x$(window_height_of "$RUNTIME")" # with the log
-[ "$x,$y" = "300,132" ] || fail "window at $x,$y, expected 300,132"
-[ "${width}x$height" = "$expected" ] || fail "window is ${width}x$height, expected $expected"
-
-left=$(guesses_left 11)
-[ "$left" = "11" ] || fail "ssLeft shows $left at the start, expected 11"
-play_a_wrong_guess
-echo "ssLeft went from 11 to 10"
+play_first_run
 
 # Give Up from the popup menu: the game's own dialog, closed by Enter, then a new game.
 menu_item u

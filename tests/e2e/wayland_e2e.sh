@@ -62,10 +62,7 @@ echo "a wrong guess took ssLeft from 11 to 10"
 # that it stays whole on the output. Weston keeps the pressed point under the pointer: the
 # window moves by the pointer's whole way from the press.
 from="$x,$y"
-dx=60 dy=50
-half_width=$(($(window_width_of "$RUNTIME" 1) / 2)) half_height=$(($(window_height_of "$RUNTIME") / 2))
-[ $((x - OUT_X + half_width)) -lt $((OUT_WIDTH / 2)) ] || dx=-60
-[ $((y - OUT_Y + half_height)) -lt $((OUT_HEIGHT / 2)) ] || dy=-50
+read -r dx dy < <(drag_toward_middle "$OUT_X" "$OUT_Y" "$OUT_WIDTH" "$OUT_HEIGHT")
 drag_title "$dx" "$dy"
 moved_by_drag() {
   at=$(find_on_output "$output" "$OUT_X" "$OUT_Y") && [ "${at/ /,}" = "$((x + dx)),$((y + dy))" ]
