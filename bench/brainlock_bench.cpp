@@ -14,6 +14,7 @@
 #include "controls/ProDlgs.h"
 #include "controls/Seven.h"
 #include "controls/TransBtn.h"
+#include "game/Settings.h"
 #include "game/uMain.h"
 #include "platform/audio/MediaPlayer.h"
 #include "platform/system/StartupTrace.h"
@@ -151,13 +152,16 @@ double addedNanos(const std::map<QString, double>& before, const std::map<QStrin
     return total;
 }
 
-// A settings folder with the game's normal values and the music on or off.
+// A settings folder with the game's first-run values, the music on or off.
 std::string settingsFolder(QTemporaryDir& dir, bool music) {
     const QString folder = dir.path() + (music ? QStringLiteral("/on") : QStringLiteral("/off"));
     QDir().mkpath(folder + QStringLiteral("/Norvane"));
-    std::ofstream(folder.toStdString() + "/Norvane/Brainlock.conf")
-        << "[General]\nLeft=300\nTop=132\nDigit=4\nDuplicate=0\nMusic=" << (music ? 1 : 0)
-        << "\nSound=1\nLogs=1\nOption=0\n";
+    game::TSettings settings;
+    settings.Music = music;
+    std::ofstream file(folder.toStdString() + "/Norvane/Brainlock.conf");
+    file << "[General]\n";
+    for (const game::SettingField& field : game::kSettingFields)
+        file << field.name << '=' << field.stored(settings) << '\n';
     return "XDG_CONFIG_HOME=" + folder.toStdString();
 }
 
