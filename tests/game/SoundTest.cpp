@@ -31,6 +31,18 @@ std::string openFailure(const QString& fileName) {
     return {};
 }
 
+// A tune of one half-second note, at MIDI's default tempo; the synthesiser's player lets it
+// ring on for about two seconds more.
+QString writeShortTune(const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("short.mid"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(QByteArray::fromHex("4d546864 00000006 0000 0001 0060"      // one track, 96 a beat
+                                   "4d54726b 0000000c 00 903c64 60 803c40" // a beat of middle C
+                                   "00 ff2f00"));                          // the end
+    return path;
+}
+
 } // namespace
 
 // On SDL's silent output, which plays in real time: "win.wav" lasts 1.6 s.
@@ -77,6 +89,27 @@ TEST(MediaPlayer, WithoutASoundDeviceItPlaysSilentlyAndLeavesTheEnvironmentAlone
     }
     EXPECT_EQ(qgetenv("SDL_AUDIODRIVER"), "no-such-driver");
     qputenv("SDL_AUDIODRIVER", before);
+}
+
+// The tune stands still while paused, is seen to end, and a Play after its end starts it from
+// its beginning.
+TEST(MediaPlayer, ATuneHoldsWhilePausedEndsAndStartsAgainFromItsBeginning) {
+    QTemporaryDir dir;
+    TMediaPlayer player;
+    player.Open(writeShortTune(dir));
+    platform::startAudio();
+    player.Play();
+    EXPECT_EQ(player.mode(), Mode::Playing);
+    player.Pause();
+    EXPECT_EQ(player.mode(), Mode::Paused);
+    QTest::qWait(3500); // longer than the tune: it would have ended, had it gone on
+    player.Resume();
+    EXPECT_EQ(player.mode(), Mode::Playing);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.mode() == Mode::Stopped; }, 10000));
+    player.Play();
+    QTest::qWait(300); // a tune started at its end would be over by now
+    EXPECT_EQ(player.mode(), Mode::Playing);
+    EXPECT_TRUE(player.lastError().isEmpty()) << player.lastError().toStdString();
 }
 
 TEST(MediaPlayer, AFileThatCannotBeOpenedSaysWhy) {

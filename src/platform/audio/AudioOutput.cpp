@@ -1,11 +1,10 @@
 #include "platform/audio/AudioOutput.h"
 
+#include "platform/audio/MusicTrack.h"
 #include "platform/audio/SdlAudio.h"
-#include "platform/system/Shell.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 #include <span>
@@ -36,7 +35,6 @@ constexpr Uint16 kEffectsChunkSize = 512;
 // device whose effects' device would not open keeps the music's 4096: its effects sound up to
 // a buffer later, as the fallback it is.
 constexpr int kSharedChunkSize = 2048;
-constexpr const char* kSoundFont = "brainlock.sf2";
 
 // The drivers whose output is a file or nothing at all: no latency to win there, and a file
 // takes only one writer.
@@ -136,8 +134,7 @@ void AudioOutput::open() {
     }
     // The tune's instruments are our own; without the file the system's default SoundFont
     // plays it.
-    const QString soundFont = locateFile(QString::fromLatin1(kSoundFont));
-    if (QFileInfo(soundFont).isFile())
+    if (const QString soundFont = MusicTrack::ownSoundFont(); !soundFont.isEmpty())
         sdl().Mix_SetSoundFonts(QFile::encodeName(soundFont).constData());
     sdl().Mix_Init(MIX_INIT_MID);
     sdl().Mix_AllocateChannels(0); // the effects are ours
@@ -260,6 +257,14 @@ void AudioOutput::wakeMusic() {
     wake(music_);
 }
 
+void AudioOutput::lockMusic() {
+    sdl().SDL_LockAudioDevice(music_.id);
+}
+
+void AudioOutput::unlockMusic() {
+    sdl().SDL_UnlockAudioDevice(music_.id);
+}
+
 // The device runs first and is let go after, so its thread, once it has the lock, mixes what
 // is to sound rather than one more buffer of silence.
 void AudioOutput::wake(Device& device) {
@@ -284,7 +289,8 @@ void AudioOutput::sleep(Device& device, bool mayHold) {
 void AudioOutput::sleepIfIdle(bool mayHold) {
     if (!open_.load(std::memory_order_acquire) || music_.id == 0) return;
     const bool clips = clipsSound();
-    const bool music = sdl().Mix_PlayingMusic() && !sdl().Mix_PausedMusic();
+    const MusicTrack* tune = tune_.load(std::memory_order_acquire);
+    const bool music = tune && tune->sounding();
     if (!music && !(shared_ && clips)) sleep(music_, mayHold);
     if (!shared_ && !clips) sleep(effects_, mayHold);
 }

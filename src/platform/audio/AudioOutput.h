@@ -27,6 +27,8 @@ struct Mix_Chunk;
 
 namespace platform {
 
+class MusicTrack;
+
 class AudioOutput {
 public:
     static AudioOutput& acquire();
@@ -66,9 +68,17 @@ public:
 
     // The music is about to sound: its device's thread runs again.
     void wakeMusic();
+    // The track on the music stream, asked whether the music sounds; null when none.
+    void setTune(const MusicTrack* tune) { tune_.store(tune, std::memory_order_release); }
+    // Holds the music's device while what its thread renders changes (recursive).
+    void lockMusic();
+    void unlockMusic();
     // Pauses and holds each device that has nothing to sound. Only the user-interface thread
     // holds a device (`mayHold`): a worker's lock would end with the worker.
     void sleepIfIdle(bool mayHold = true);
+    // From an audio thread, once something stopped sounding: the user-interface thread then
+    // checks whether the devices can sleep.
+    static void postSleepIfIdle();
 
 private:
     struct Device {
@@ -107,7 +117,6 @@ private:
     void close();
     static void SDLCALL fillWithClips(void* self, Uint8* stream, int length);
     static void SDLCALL addClips(void* self, Uint8* stream, int length);
-    static void postSleepIfIdle();
 
     static inline AudioOutput* current_ = nullptr;
     int users_ = 0;
@@ -120,6 +129,7 @@ private:
     std::atomic<bool> open_{false};
     Device music_;
     Device effects_;
+    std::atomic<const MusicTrack*> tune_{nullptr};
     bool shared_ = true;   // the effects are mixed into the music's device
     bool mayHold_ = false; // idle devices may be held (the driver feeds them from SDL's thread)
     bool librariesLoaded_ = false;

@@ -1,6 +1,7 @@
 #include "platform/audio/MediaPlayer.h"
 
 #include "platform/audio/AudioOutput.h"
+#include "platform/audio/MusicTrack.h"
 #include "platform/audio/SdlAudio.h"
 #include "platform/audio/WaveCheck.h"
 #include "platform/system/Shell.h"
@@ -76,11 +77,12 @@ TMediaPlayer::Loaded TMediaPlayer::load(const QByteArray& path, bool midi) {
         std::fprintf(stderr, "brainlock: %s; the music is silent\n", kNoMidiOutput);
         return loaded;
     }
-    if (midi)
-        loaded.music = sdl().Mix_LoadMUS(path.constData());
-    else
+    if (midi) {
+        loaded.music = MusicTrack::load(path, loaded.error);
+    } else {
         loaded.chunk = sdl().Mix_LoadWAV(path.constData());
-    if (!loaded.music && !loaded.chunk) loaded.error = QString::fromUtf8(sdl().SDL_GetError());
+        if (!loaded.chunk) loaded.error = QString::fromUtf8(sdl().SDL_GetError());
+    }
     return loaded;
 }
 
@@ -136,6 +138,7 @@ void TMediaPlayer::takeLoaded() {
     music_ = loaded.music;
     lastError_ = loaded.error;
     if (chunk_) channel_ = AudioOutput::current()->addClipChannel();
+    if (music_) AudioOutput::current()->setTune(music_.get());
     const Pending pending = std::exchange(pending_, Pending::None);
     if (pending != Pending::None) Play();
     if (pending == Pending::Paused) Pause();
@@ -146,15 +149,12 @@ void TMediaPlayer::takeLoaded() {
 void TMediaPlayer::Close() {
     if (!open_) return;
     takeLoaded(); // waits for the worker
-    if (music_) {
-        sdl().Mix_HaltMusic();
-        sdl().Mix_FreeMusic(music_);
-    }
+    if (music_) AudioOutput::current()->setTune(nullptr);
     if (chunk_) {
         AudioOutput::current()->haltClip(channel_);
         sdl().Mix_FreeChunk(chunk_);
     }
-    music_ = nullptr;
+    music_.reset(); // halts it
     chunk_ = nullptr;
     channel_ = -1;
     loading_ = {};
@@ -187,8 +187,8 @@ TMediaPlayer::Mode TMediaPlayer::mode() {
 
 TMediaPlayer::Mode TMediaPlayer::mixerMode() const {
     if (music_) {
-        if (!sdl().Mix_PlayingMusic()) return Mode::Stopped;
-        return sdl().Mix_PausedMusic() ? Mode::Paused : Mode::Playing;
+        if (!music_->playing()) return Mode::Stopped;
+        return music_->paused() ? Mode::Paused : Mode::Playing;
     }
     if (!chunk_) return Mode::Stopped;
     switch (AudioOutput::current()->clipState(channel_)) {
@@ -225,9 +225,9 @@ void TMediaPlayer::Play() {
     // The tune is started before its device wakes, so the device's first buffer holds the tune
     // rather than one more buffer of silence.
     if (now == Mode::Paused)
-        sdl().Mix_ResumeMusic();
-    else if (sdl().Mix_PlayMusic(music_, 0) < 0)
-        lastError_ = QString::fromUtf8(sdl().SDL_GetError());
+        music_->resume();
+    else
+        music_->play(lastError_);
     output.wakeMusic();
     output.sleepIfIdle(); // the effects' device, if no clip sounds
 }
@@ -245,7 +245,7 @@ void TMediaPlayer::Pause() {
     switch (mixerMode()) {
     case Mode::Playing:
         if (isMusic()) {
-            sdl().Mix_PauseMusic();
+            music_->pause();
             AudioOutput::current()->sleepIfIdle();
         } else {
             AudioOutput::current()->pauseClip(channel_);

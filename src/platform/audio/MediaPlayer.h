@@ -3,9 +3,9 @@
 // it is missing, unreadable or not audio; Play returns at once, lets a clip that is still
 // playing go on, and starts a finished clip again from the beginning; Pause toggles; Resume
 // falls back to Play. Effects (WAV) each have a channel of their own, so they sound together;
-// MIDI goes to the mixer's music stream through FluidSynth, with the instruments of our own
-// SoundFont "brainlock.sf2" (the system's default one when it is missing); on Windows, to the
-// system's own synthesiser.
+// MIDI goes to the mixer's music stream as a MusicTrack: synthesised by FluidSynth, with the
+// instruments of our own SoundFont "brainlock.sf2" (the system's default one when it is
+// missing); on Windows, played on the system's own synthesiser.
 //
 // Behind the players, one audio output for the process (platform/AudioOutput): silent (SDL's
 // dummy output) on a machine without sound, and paused while nothing sounds, so an idle game
@@ -21,9 +21,10 @@
 #include <stdexcept>
 
 struct Mix_Chunk;
-typedef struct _Mix_Music Mix_Music;
 
 namespace platform {
+
+class MusicTrack;
 
 class EMCIDeviceError : public std::runtime_error {
 public:
@@ -58,7 +59,7 @@ public:
     // What the worker makes of the file.
     struct Loaded {
         Mix_Chunk* chunk = nullptr;
-        Mix_Music* music = nullptr;
+        std::shared_ptr<MusicTrack> music;
         QString error;
     };
 
@@ -79,7 +80,7 @@ private:
     Pending pending_ = Pending::None;
     std::shared_ptr<TMediaPlayer*> self_; // lets a posted "ready" find a live player
     Mix_Chunk* chunk_ = nullptr;
-    Mix_Music* music_ = nullptr;
+    std::shared_ptr<MusicTrack> music_;
     int channel_ = -1;
     QString lastError_;
 };

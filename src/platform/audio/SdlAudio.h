@@ -31,6 +31,9 @@ namespace platform {
     X(Mix_SetPostMix)                                                                              \
     X(Mix_CloseAudio)                                                                              \
     X(Mix_HookMusicFinished)                                                                       \
+    X(Mix_HookMusic)                                                                               \
+    X(Mix_GetMusicHookData)                                                                        \
+    X(Mix_EachSoundFont)                                                                           \
     X(Mix_LoadWAV)                                                                                 \
     X(Mix_LoadMUS)                                                                                 \
     X(Mix_FreeChunk)                                                                               \
