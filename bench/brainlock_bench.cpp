@@ -18,6 +18,7 @@
 #include "game/uMain.h"
 #include "platform/audio/MediaPlayer.h"
 #include "platform/system/StartupTrace.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -225,6 +226,7 @@ private:
 int runFirstPaintChild(int argc, char* argv[], long long start) {
     platform::enableStartupTrace(start);
     platform::startupMark("process start and libraries");
+    platform::startReadingFontConfiguration(); // as the game's main does
     QApplication app(argc, argv);
     platform::startupMark("application object");
     const std::unique_ptr<TWindows> windows = createWindows(app);

@@ -2,16 +2,13 @@
 
 #include "platform/audio/MusicTrack.h"
 #include "platform/audio/SdlAudio.h"
+#include "platform/system/ThreadPriority.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
 #include <cstring>
 #include <span>
-#ifdef __linux__
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
 #include <utility>
 
 namespace platform {
@@ -70,13 +67,6 @@ SDL_AudioDeviceID findMixerDevice() {
 }
 
 } // namespace
-
-// The audio work yields the processor to the window coming up (and to the X server).
-void AudioOutput::yieldToTheWindow() {
-#ifdef __linux__
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
-#endif
-}
 
 AudioOutput& AudioOutput::acquire() {
     if (!current_) current_ = new AudioOutput;

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "platform/audio/ClipMixer.h"
+#include "platform/system/ThreadPriority.h"
 
 #include <SDL.h>
 #include <atomic>
@@ -88,7 +89,6 @@ private:
 
     AudioOutput();
     ~AudioOutput();
-    static void yieldToTheWindow();
     template <class Task> auto later(Task task, bool yield) {
         auto job = std::make_shared<std::packaged_task<decltype(task())()>>([task, yield] {
             if (yield) yieldToTheWindow();
