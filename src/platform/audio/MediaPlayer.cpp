@@ -154,10 +154,10 @@ void TMediaPlayer::Close() {
         AudioOutput::current()->haltClip(channel_);
         sdl().Mix_FreeChunk(chunk_);
     }
-    music_.reset(); // halts it
+    loading_ = {};
+    music_.reset(); // its last holder: the track halts as it goes
     chunk_ = nullptr;
     channel_ = -1;
-    loading_ = {};
     loaded_ = false;
     pending_ = Pending::None;
     open_ = false;
