@@ -90,6 +90,10 @@ void MainWindowBuilder::build() {
 void MainWindowBuilder::buildGamePanel() {
     w_.Panel1 = new platform::TBevelPanel(&w_);
     w_.Panel1->setObjectName(QStringLiteral("Panel1"));
+    // Its controls write in the bold face but for the option groups and the "?" marks, which
+    // name their own: a control that measures text as it is made (the log's grid measures its
+    // hidden headers) then loads no other face before the first frame.
+    w_.Panel1->setFont(platform::uiFont(true));
     w_.makeDraggable(w_.Panel1); // where the skin leaves its bevel uncovered
     buildSkin();
 
