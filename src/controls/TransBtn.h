@@ -20,16 +20,6 @@ class QPainter;
 
 namespace controls {
 
-// Image helpers of the button, exposed for their tests.
-// Each pixel becomes grey (wr*r + wg*g + wb*b) div (wr + wg + wb).
-void GrayscaleBitmap(QImage& bitmap, int wr, int wg, int wb);
-// Two colours (the colour of pixel (0, 0) for white and itself, black for the rest), engraved.
-void DisabledBitmap(QImage& bitmap);
-// The black pixels' shape in button shadow with a highlight one pixel lower right, on face.
-void EngraveBitmap(QImage& bitmap);
-// An 8 x 8 pattern: button face, with white where x and y are both even or both odd.
-QImage CreateCheckerBitmap();
-
 class TTransparentButton : public QWidget {
     Q_OBJECT
 public:

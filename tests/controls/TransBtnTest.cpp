@@ -1,4 +1,5 @@
 #include "controls/TransBtn.h"
+#include "controls/TransBtnBitmaps.h"
 #include "support/Fakes.h"
 
 #include <QApplication>
