@@ -99,6 +99,12 @@ TEST(MediaPlayer, ATuneHoldsWhilePausedEndsAndStartsAgainFromItsBeginning) {
     player.Open(writeShortTune(dir));
     platform::startAudio();
     player.Play();
+#ifdef _WIN32
+    // There the system's own synthesiser plays MIDI, and a machine may have none (Wine without
+    // a sequencer): the tune is then silent by design, with this error.
+    if (player.lastError() == QStringLiteral("No MIDI output device"))
+        GTEST_SKIP() << "this machine has no MIDI output device";
+#endif
     EXPECT_EQ(player.mode(), Mode::Playing);
     player.Pause();
     EXPECT_EQ(player.mode(), Mode::Paused);
