@@ -4,6 +4,7 @@
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/Pictures.h"
+#include "platform/widgets/StdCtrls.h"
 #include "platform/window/DialogTitleBar.h"
 #include "support/Fakes.h"
 
@@ -204,4 +205,21 @@ TEST(Platform, DialogTitleBarMakesRoomAboveTheContentsAndCloses) {
     EXPECT_EQ(titleBar->geometry(), QRect(0, 0, 200, bar));
     titleBar->closeButton()->click();
     EXPECT_FALSE(placed.isVisible());
+}
+
+// The keypad's keys reuse one drawn face while their colours are the same, and only then.
+TEST(Platform, SpeedButtonsDrawTheFaceOfTheirOwnColours) {
+    QWidget window;
+    auto* plain = new platform::TSpeedButton(&window);
+    auto* red = new platform::TSpeedButton(&window);
+    QPalette palette = red->palette();
+    palette.setColor(QPalette::Button, Qt::red);
+    red->setPalette(palette);
+    for (platform::TSpeedButton* key : {plain, red})
+        key->resize(24, 24);
+    const QImage plainFace = plain->grab().toImage();
+    const QColor redMiddle = red->grab().toImage().pixelColor(12, 12);
+    EXPECT_GT(redMiddle.red(), 2 * redMiddle.green());
+    EXPECT_EQ(plain->grab().toImage(), plainFace);
+    EXPECT_NE(plainFace.pixelColor(12, 12), redMiddle);
 }

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 namespace platform {
@@ -137,6 +139,28 @@ TSpeedButton::TSpeedButton(QWidget* parent)
     : QToolButton(parent) {
     setFocusPolicy(Qt::NoFocus);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
+}
+
+namespace {
+
+// One palette object for every button whose colours are the same. The style keeps a drawn
+// button face for reuse under a key that names the palette object, and every widget holds
+// a palette object of its own: without this each key of the keypad would draw its face anew.
+const QPalette& sharedPalette(const QPalette& palette) {
+    static QPalette shared;
+    if (!(shared == palette)) shared = palette;
+    return shared;
+}
+
+} // namespace
+
+// As the tool button paints itself, with the shared palette.
+void TSpeedButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.palette = sharedPalette(option.palette);
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
 }
 
 TStringGrid::TStringGrid(int columns, int defaultRowHeight, QWidget* parent)

@@ -88,6 +88,9 @@ class TSpeedButton : public QToolButton {
     Q_OBJECT
 public:
     explicit TSpeedButton(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A read-only grid of text cells addressed by column and row, without header rows or
