@@ -35,6 +35,7 @@ void postApplicationError(const QString& message) {
 } // namespace platform
 
 #include "platform/Accessibility.h"
+#include "platform/ReaderBus.h"
 #include "platform/ReaderVisibility.h"
 #include "platform/widgets/Cursors.h"
 #include "platform/widgets/Fonts.h"
@@ -48,6 +49,7 @@ void postApplicationError(const QString& message) {
 namespace platform {
 
 void initApplication(QApplication& app, const QString& title) {
+    startConnectingReaderBus(); // while the style, the pictures and the fonts are made
     setApplicationTitle(title);
     // One style everywhere, so the fixed pixel layout looks the same on every desktop.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
