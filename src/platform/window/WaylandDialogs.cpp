@@ -9,11 +9,13 @@
 #include <QWindow>
 
 #ifdef BRAINLOCK_WAYLAND_DIALOGS
+#include <QLibrary>
 #include <QPlatformSurfaceEvent>
 #include <QVariant>
 #include <cstring>
 #include <qpa/qplatformnativeinterface.h>
-#include <wayland-client.h>
+#include <wayland-client-core.h>
+#include <wayland-client-protocol.h>
 #endif
 
 namespace platform {
@@ -21,17 +23,61 @@ namespace platform {
 #ifdef BRAINLOCK_WAYLAND_DIALOGS
 namespace {
 
+// The Wayland client library, loaded when first needed: only a native Wayland session needs
+// it, and there Qt has loaded it already. Linked, it would be mapped into every start on X11
+// too, for nothing.
+#define BRAINLOCK_WAYLAND_FUNCTIONS(X)                                                             \
+    X(wl_display_create_queue)                                                                     \
+    X(wl_display_roundtrip_queue)                                                                  \
+    X(wl_event_queue_destroy)                                                                      \
+    X(wl_proxy_add_listener)                                                                       \
+    X(wl_proxy_destroy)                                                                            \
+    X(wl_proxy_marshal)                                                                            \
+    X(wl_proxy_marshal_constructor)                                                                \
+    X(wl_proxy_marshal_constructor_versioned)                                                      \
+    X(wl_proxy_set_queue)
+
+struct WaylandClient {
+#define BRAINLOCK_WAYLAND_POINTER(name) decltype(&::name) name = nullptr;
+    BRAINLOCK_WAYLAND_FUNCTIONS(BRAINLOCK_WAYLAND_POINTER)
+#undef BRAINLOCK_WAYLAND_POINTER
+    const wl_interface* registryInterface = nullptr;
+    const wl_interface* surfaceInterface = nullptr;
+};
+
+// Null where the library or one of its functions is missing.
+const WaylandClient* waylandClient() {
+    static const WaylandClient* const client = []() -> const WaylandClient* {
+        static QLibrary library(QStringLiteral("libwayland-client.so.0"));
+        if (!library.load()) return nullptr;
+        static WaylandClient loaded;
+#define BRAINLOCK_WAYLAND_RESOLVE(name)                                                            \
+    loaded.name = reinterpret_cast<decltype(loaded.name)>(library.resolve(#name));                 \
+    if (!loaded.name) return nullptr;
+        BRAINLOCK_WAYLAND_FUNCTIONS(BRAINLOCK_WAYLAND_RESOLVE)
+#undef BRAINLOCK_WAYLAND_RESOLVE
+        loaded.registryInterface =
+            reinterpret_cast<const wl_interface*>(library.resolve("wl_registry_interface"));
+        loaded.surfaceInterface =
+            reinterpret_cast<const wl_interface*>(library.resolve("wl_surface_interface"));
+        if (!loaded.registryInterface || !loaded.surfaceInterface) return nullptr;
+        return &loaded;
+    }();
+    return client;
+}
+
 // The two interfaces of GTK's shell protocol (gtk_shell1 and gtk_surface1, version 1) that the
 // game speaks, as wayland-scanner would describe them: every request and event of version 1,
 // so that the library can read whatever the compositor sends; the game listens to none.
 extern const wl_interface gtkSurfaceInterface;
 
-const wl_interface* const kGetGtkSurfaceTypes[] = {&gtkSurfaceInterface, &wl_surface_interface};
+// Its second entry is the library's wl_surface interface, filled in once the library is loaded.
+const wl_interface* kGetGtkSurfaceTypes[] = {&gtkSurfaceInterface, nullptr};
 const wl_interface* const kNoTypes[] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 const wl_interface* const kBellTypes[] = {&gtkSurfaceInterface};
 
 const wl_message kGtkShellRequests[] = {
-    {"get_gtk_surface", "no", const_cast<const wl_interface**>(kGetGtkSurfaceTypes)},
+    {"get_gtk_surface", "no", kGetGtkSurfaceTypes},
     {"set_startup_id", "?s", const_cast<const wl_interface**>(kNoTypes)},
     {"system_bell", "?o", const_cast<const wl_interface**>(kBellTypes)},
 };
@@ -56,29 +102,42 @@ constexpr uint32_t kGetGtkSurface = 0;
 constexpr uint32_t kSetModal = 1;
 
 // The compositor's gtk_shell1, bound once on a queue of its own, then handed to Qt's queue
-// (which drops the events nobody listens to); null where the compositor has none.
-wl_proxy* gtkShell(wl_display* display) {
-    static wl_proxy* shell = [display]() -> wl_proxy* {
-        wl_event_queue* queue = wl_display_create_queue(display);
-        wl_registry* registry = wl_display_get_registry(display);
-        wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(registry), queue);
+// (which drops the events nobody listens to); null where the compositor has none. The
+// registry's requests are made as the protocol header's inline functions make them, through
+// the loaded library.
+wl_proxy* gtkShell(const WaylandClient& wl, wl_display* display) {
+    static wl_proxy* shell = [&wl, display]() -> wl_proxy* {
+        wl_event_queue* queue = wl.wl_display_create_queue(display);
+        auto* registry =
+            wl.wl_proxy_marshal_constructor(reinterpret_cast<wl_proxy*>(display),
+                                            WL_DISPLAY_GET_REGISTRY, wl.registryInterface, nullptr);
+        if (!registry) {
+            wl.wl_event_queue_destroy(queue);
+            return nullptr;
+        }
+        wl.wl_proxy_set_queue(registry, queue);
         struct Found {
-            wl_registry* registry;
+            const WaylandClient& wl;
+            wl_proxy* registry;
             wl_proxy* shell = nullptr;
-        } found{registry};
+        } found{wl, registry};
         static const wl_registry_listener listener = {
-            [](void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t) {
+            [](void* data, wl_registry*, uint32_t name, const char* interface, uint32_t) {
                 auto* found = static_cast<Found*>(data);
                 if (!found->shell && std::strcmp(interface, gtkShellInterface.name) == 0)
-                    found->shell = static_cast<wl_proxy*>(
-                        wl_registry_bind(registry, name, &gtkShellInterface, 1));
+                    found->shell = found->wl.wl_proxy_marshal_constructor_versioned(
+                        found->registry, WL_REGISTRY_BIND, &gtkShellInterface, 1, name,
+                        gtkShellInterface.name, 1, nullptr);
             },
             [](void*, wl_registry*, uint32_t) {}};
-        wl_registry_add_listener(registry, &listener, &found);
-        wl_display_roundtrip_queue(display, queue);
-        if (found.shell) wl_proxy_set_queue(found.shell, nullptr);
-        wl_registry_destroy(registry);
-        wl_event_queue_destroy(queue);
+        wl.wl_proxy_add_listener(
+            registry,
+            reinterpret_cast<void (**)(void)>(const_cast<wl_registry_listener*>(&listener)),
+            &found);
+        wl.wl_display_roundtrip_queue(display, queue);
+        if (found.shell) wl.wl_proxy_set_queue(found.shell, nullptr);
+        wl.wl_proxy_destroy(registry);
+        wl.wl_event_queue_destroy(queue);
         return found.shell;
     }();
     return shell;
@@ -102,12 +161,14 @@ void markModal(QWindow& window) {
     const QVariant mark = window.property(kMarkedSurface);
     if (!surface || (mark.isValid() && mark.value<quintptr>() == marked)) return;
     window.setProperty(kMarkedSurface, QVariant::fromValue(marked));
-    wl_proxy* shell = display ? gtkShell(display) : nullptr;
+    const WaylandClient* wl = waylandClient();
+    wl_proxy* shell = display && wl ? gtkShell(*wl, display) : nullptr;
     if (!shell) return;
-    wl_proxy* gtkSurface =
-        wl_proxy_marshal_constructor(shell, kGetGtkSurface, &gtkSurfaceInterface, nullptr, surface);
+    kGetGtkSurfaceTypes[1] = wl->surfaceInterface;
+    wl_proxy* gtkSurface = wl->wl_proxy_marshal_constructor(shell, kGetGtkSurface,
+                                                            &gtkSurfaceInterface, nullptr, surface);
     if (!gtkSurface) return;
-    wl_proxy_marshal(gtkSurface, kSetModal);
+    wl->wl_proxy_marshal(gtkSurface, kSetModal);
     // The gtk_surface1 lives as long as the connection: version 1 has no request to let it go.
 }
 
