@@ -71,7 +71,8 @@ const WaylandClient* waylandClient() {
 // so that the library can read whatever the compositor sends; the game listens to none.
 extern const wl_interface gtkSurfaceInterface;
 
-// Its second entry is the library's wl_surface interface, filled in once the library is loaded.
+// Its second entry is the library's wl_surface interface, filled in before each request that
+// names it (the library is loaded at run time).
 const wl_interface* kGetGtkSurfaceTypes[] = {&gtkSurfaceInterface, nullptr};
 const wl_interface* const kNoTypes[] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 const wl_interface* const kBellTypes[] = {&gtkSurfaceInterface};
