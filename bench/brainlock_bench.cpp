@@ -7,6 +7,9 @@
 //   brainlock_bench --first-paint T  (internal) one start-up of the game; T is the launcher's
 //                                    clock at fork time
 #include "BenchClock.h"
+#include "BenchTable.h"
+#include "ChildProcess.h"
+#include "StartUpBench.h"
 #include "Startup.h"
 #include "about/uAbout.h"
 #include "controls/Banner.h"
@@ -17,8 +20,6 @@
 #include "game/Settings.h"
 #include "game/uMain.h"
 #include "platform/audio/MediaPlayer.h"
-#include "platform/system/StartupTrace.h"
-#include "platform/widgets/Fonts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,130 +29,23 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
-#include <map>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr int kStartRuns = 20;
+using namespace bench;
+
 constexpr int kPaints = 2000;
 constexpr int kDialogBuilds = 200;
 constexpr int kGuessClicks = 10;
 constexpr auto kSettleTime = std::chrono::seconds(2);
-
-// Output --------------------------------------------------------------------------------
-
-void row(const char* what, const std::string& figure, const char* target, const char* method) {
-    std::printf("%-40s %12s  %-9s %s\n", what, figure.c_str(), target, method);
-}
-
-std::string fixed(double value, const char* unit, int decimals = 1) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f %s", decimals, value, unit);
-    return text;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Processes ------------------------------------------------------------------------------
-
-struct Child {
-    pid_t pid = -1;
-    int out = -1; // its standard output
-};
-
-// Starts a program with extra environment, its output on a pipe, its errors discarded.
-Child spawn(const std::vector<std::string>& args, const std::vector<std::string>& env) {
-    int fds[2];
-    if (pipe(fds) != 0) std::exit(2);
-    Child child;
-    child.pid = fork();
-    if (child.pid == 0) {
-        for (const std::string& entry : env)
-            putenv(const_cast<char*>(entry.c_str()));
-        dup2(fds[1], STDOUT_FILENO);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDERR_FILENO);
-        close(fds[0]);
-        std::vector<char*> argv;
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    close(fds[1]);
-    child.out = fds[0];
-    return child;
-}
-
-std::string readLine(int fd) {
-    std::string line;
-    char c = 0;
-    while (read(fd, &c, 1) == 1 && c != '\n')
-        line += c;
-    return line;
-}
-
-void stop(Child& child) {
-    kill(child.pid, SIGTERM);
-    waitpid(child.pid, nullptr, 0);
-    close(child.out);
-}
-
-// Resident memory in MB, from /proc/<pid>/status.
-double residentMB(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes / 1024.0;
-        }
-    }
-    return 0;
-}
-
-// Time on a processor of each of the process's threads, in ns (schedstat counts exactly,
-// where the tick counters of /proc/<pid>/stat only count 10 ms steps).
-std::map<QString, double> threadNanos(pid_t pid) {
-    std::map<QString, double> threads;
-    for (const QString& task : QDir(QStringLiteral("/proc/%1/task").arg(pid))
-                                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        std::ifstream stat(
-            QStringLiteral("/proc/%1/task/%2/schedstat").arg(pid).arg(task).toStdString());
-        double nanos = 0;
-        if (stat >> nanos) threads[task] = nanos;
-    }
-    return threads;
-}
-
-// The run time the threads added between two readings: a thread that ended in between takes
-// its whole count away with it, so each thread is compared with itself.
-double addedNanos(const std::map<QString, double>& before, const std::map<QString, double>& after) {
-    double total = 0;
-    for (const auto& [task, nanos] : after) {
-        const auto earlier = before.find(task);
-        total += nanos - (earlier == before.end() ? 0.0 : earlier->second);
-    }
-    return total;
-}
 
 // A settings folder with the game's first-run values, the music on or off.
 std::string settingsFolder(QTemporaryDir& dir, bool music) {
@@ -164,141 +58,6 @@ std::string settingsFolder(QTemporaryDir& dir, bool music) {
     for (const game::SettingField& field : game::kSettingFields)
         file << field.name << '=' << field.stored(settings) << '\n';
     return "XDG_CONFIG_HOME=" + folder.toStdString();
-}
-
-// Start-up -------------------------------------------------------------------------------
-
-// One start of a program that reports its start-up phase by phase: each phase's end, in ms
-// since the fork, in the order they came, the shares (within the phases) after them.
-struct StartMarks {
-    std::vector<std::string> phases;
-    std::map<std::string, double> endMs;
-};
-
-StartMarks startMarks(const std::vector<std::string>& program, const std::string& config,
-                      const char* mode = nullptr) {
-    std::vector<std::string> args = program;
-    args.push_back(std::to_string(monotonicMicros()));
-    if (mode && *mode) args.push_back(mode);
-    Child child = spawn(args, {config});
-    StartMarks marks;
-    for (std::string line = readLine(child.out); !line.empty() && line != "end";
-         line = readLine(child.out)) {
-        const std::size_t tab = line.find('\t');
-        if (tab == std::string::npos) break;
-        const std::string phase = line.substr(0, tab);
-        marks.phases.push_back(phase);
-        marks.endMs[phase] = std::atof(line.c_str() + tab + 1) / 1000.0;
-    }
-    waitpid(child.pid, nullptr, 0);
-    close(child.out);
-    if (!marks.endMs.count("first paint")) {
-        std::fprintf(stderr, "%s did not report its first paint\n", program[0].c_str());
-        std::exit(1);
-    }
-    return marks;
-}
-
-// Reports the end of the first frame of the main window, then quits.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(QWidget* window)
-        : window_(window) {}
-
-    bool eventFilter(QObject* object, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (!seen_ && event->type() == QEvent::Paint && widget && widget->window() == window_) {
-            seen_ = true;
-            QTimer::singleShot(0, [] { // after the whole frame
-                platform::startupMark("first paint");
-                printStartupMarks();
-                QCoreApplication::quit();
-            });
-        }
-        return false;
-    }
-
-private:
-    QWidget* window_;
-    bool seen_ = false;
-};
-
-int runFirstPaintChild(int argc, char* argv[], long long start) {
-    platform::enableStartupTrace(start);
-    platform::startupMark("process start and libraries");
-    platform::startReadingFontConfiguration(); // as the game's main does
-    QApplication app(argc, argv);
-    platform::startupMark("application object");
-    const std::unique_ptr<TWindows> windows = createWindows(app);
-    if (!windows) return 1;
-    FirstPaint probe(windows->main.get());
-    app.installEventFilter(&probe);
-    windows->main->show();
-    platform::startupMark("show");
-    return app.exec();
-}
-
-// What each phase took in every start, the median of each: a phase from the end of the one
-// before it; a share (the pictures) is a whole of its own, inside the phases.
-struct PhaseMedians {
-    std::vector<std::string> phases;
-    std::map<std::string, double> ms;
-};
-
-bool isShare(const std::string& phase) {
-    return phase == "pictures";
-}
-
-PhaseMedians phaseMedians(const std::vector<StartMarks>& runs) {
-    std::map<std::string, std::vector<double>> took;
-    for (const StartMarks& run : runs) {
-        double previous = 0;
-        for (const std::string& phase : run.phases) {
-            const double end = run.endMs.at(phase);
-            took[phase].push_back(isShare(phase) ? end : end - previous);
-            if (!isShare(phase)) previous = end;
-        }
-    }
-    PhaseMedians medians{runs.front().phases, {}};
-    for (const auto& [phase, values] : took)
-        medians.ms[phase] = median(values);
-    return medians;
-}
-
-void printBreakdown(const PhaseMedians& game, const PhaseMedians& bare) {
-    std::printf("\n%-40s %12s %12s\n", "  start-up, phase by phase (median of 20)", "game",
-                "bare + text");
-    for (const std::string& phase : game.phases) {
-        const auto floor = bare.ms.find(phase);
-        const std::string name = (isShare(phase) ? "    (within) " : "    ") + phase;
-        std::printf("%-40s %12s %12s\n", name.c_str(), fixed(game.ms.at(phase), "ms", 2).c_str(),
-                    floor == bare.ms.end() ? "" : fixed(floor->second, "ms", 2).c_str());
-    }
-    std::printf("\n");
-}
-
-void benchStartUp(const std::string& self, const std::string& bare, const std::string& config) {
-    std::vector<StartMarks> game, floor, textFloor;
-    for (int i = 0; i < kStartRuns; ++i) { // interleaved, so drift touches all alike
-        game.push_back(startMarks({self, "--first-paint"}, config));
-        floor.push_back(startMarks({bare}, config, ""));
-        textFloor.push_back(startMarks({bare}, config, "text"));
-    }
-    const auto firstPaints = [](const std::vector<StartMarks>& runs) {
-        std::vector<double> ms;
-        for (const StartMarks& run : runs)
-            ms.push_back(run.endMs.at("first paint"));
-        return median(ms);
-    };
-    const double g = firstPaints(game), b = firstPaints(floor), t = firstPaints(textFloor);
-    const std::string method =
-        "median of " + std::to_string(kStartRuns) + " starts: fork to the end of the first frame";
-    row("first paint, game", fixed(g, "ms"), "<= 60 ms", method.c_str());
-    row("first paint, bare Qt window", fixed(b, "ms"), "", method.c_str());
-    row("first paint, bare window + a text line", fixed(t, "ms"), "", method.c_str());
-    row("  game : bare", fixed(g / b, "x", 2), "", "ratio of the medians");
-    row("  game : bare with text", fixed(g / t, "x", 2), "<= 1.10x", "ratio of the medians");
-    printBreakdown(phaseMedians(game), phaseMedians(textFloor));
 }
 
 // Memory and idle ------------------------------------------------------------------------
@@ -464,7 +223,7 @@ void benchInProcess(int argc, char* argv[], const std::string& config) {
 int main(int argc, char* argv[]) {
     if (argc == 3 && std::strcmp(argv[1], "--first-paint") == 0) {
         int childArgc = 1;
-        return runFirstPaintChild(childArgc, argv, std::atoll(argv[2]));
+        return bench::runFirstPaintChild(childArgc, argv, std::atoll(argv[2]));
     }
     const std::string self =
         QDir::current().absoluteFilePath(QStringLiteral("brainlock_bench")).toStdString();
@@ -475,8 +234,8 @@ int main(int argc, char* argv[]) {
     QTemporaryDir dir;
     const std::string config = settingsFolder(dir, true);
 
-    std::printf("%-40s %12s  %-9s %s\n", "figure", "measured", "target", "method");
-    benchStartUp(self, bare, config);
+    bench::printTableHeader();
+    bench::benchStartUp(self, bare, config);
     if (argc == 2 && std::strcmp(argv[1], "--start-up") == 0) return 0;
     benchMemoryAndIdle(bare, dir, idleSeconds);
     benchInProcess(argc, argv, config);
