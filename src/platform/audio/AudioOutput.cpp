@@ -2,6 +2,7 @@
 
 #include "platform/audio/MusicTrack.h"
 #include "platform/audio/SdlAudio.h"
+#include "platform/audio/TuneSynthesis.h"
 #include "platform/system/ThreadPriority.h"
 
 #include <QCoreApplication>
@@ -19,13 +20,13 @@ const SdlAudio& sdl() {
     return sdlAudio();
 }
 
-constexpr int kFrequency = 44100;
+constexpr int kFrequency = tune::kSampleRate;
 constexpr int kOutputChannels = 2;
 // The music's device mixes 4096 samples at a time (about 93 ms): it wakes seldom while the
 // tune plays, and the sound server holds that much of the tune, which rides out a late
 // wake-up. The effects' device mixes 512 (about 12 ms), so a click is heard at once; it runs
 // only while an effect sounds.
-constexpr int kMusicChunkSize = 4096;
+constexpr int kMusicChunkSize = tune::kBlockFrames;
 constexpr Uint16 kEffectsChunkSize = 512;
 // Where the output is a file or nothing (below), the effects share the music's device, which
 // then mixes 2048 (about 46 ms), so that a clip's end is seen about as soon as it comes. A real

@@ -4,8 +4,11 @@
 #include "platform/system/Shell.h"
 #ifndef _WIN32
 #include "platform/audio/SynthMusic.h"
+#include "platform/audio/TuneSource.h"
 #endif
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace platform {
@@ -44,6 +47,39 @@ private:
     Mix_Music* music_;
 };
 
+#ifndef _WIN32
+// Enough of a FLAC file's head for its stream information and its comment.
+constexpr qint64 kFlacHeadBytes = 4096;
+
+std::string_view bytesOf(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The tune the build rendered beside the MIDI file ("cheers.flac" beside "cheers.mid"), where
+// its comment names this MIDI file and our SoundFont; empty where there is none, or where
+// either file has changed since and the tune must be synthesised as it plays.
+QByteArray renderedTune(const QByteArray& midiPath) {
+    const QString soundFont = MusicTrack::ownSoundFont();
+    if (soundFont.isEmpty()) return {};
+    const QFileInfo midi(QFile::decodeName(midiPath));
+    const QString rendered = midi.dir().filePath(midi.completeBaseName() + QLatin1String(".flac"));
+    QFile flac(rendered);
+    if (!flac.open(QIODevice::ReadOnly)) return {};
+    const auto source = tune::flacComment(bytesOf(flac.read(kFlacHeadBytes)), tune::kSourceField);
+    if (!source) return {};
+    const QByteArray tune = contentsOf(midi.filePath());
+    const QByteArray instruments = contentsOf(soundFont);
+    if (*source != tune::sourceValue(tune::sourceDigest(bytesOf(tune), bytesOf(instruments))))
+        return {};
+    return QFile::encodeName(rendered);
+}
+#endif
+
 } // namespace
 
 QString MusicTrack::ownSoundFont() {
@@ -53,6 +89,9 @@ QString MusicTrack::ownSoundFont() {
 
 std::unique_ptr<MusicTrack> MusicTrack::load(const QByteArray& path, QString& error) {
 #ifndef _WIN32
+    if (const QByteArray rendered = renderedTune(path); !rendered.isEmpty())
+        if (Mix_Music* music = sdl().Mix_LoadMUS(rendered.constData()))
+            return std::make_unique<MixerMusic>(music);
     if (std::unique_ptr<MusicTrack> synthesised = SynthMusic::load(path)) return synthesised;
 #endif
     if (Mix_Music* music = sdl().Mix_LoadMUS(path.constData()))

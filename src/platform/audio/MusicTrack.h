@@ -1,8 +1,10 @@
 // MusicTrack: the piece of music a media player plays on the mixer's music stream: played once
 // from the beginning, paused and resumed where it stands, and halted when the track goes.
-// Where FluidSynth is at hand it synthesises the tune with settings of our own (SynthMusic);
-// elsewhere, and should that not load, SDL_mixer plays the file itself (on Windows, on the
-// system's own synthesiser).
+// Where the build rendered the tune ahead of time from the same MIDI file and SoundFont, the
+// mixer streams that FLAC file (TuneSource): the same samples as the synthesiser's, for a fifth
+// of the processor time. Otherwise, where FluidSynth is at hand, it synthesises the tune with
+// settings of our own (SynthMusic); elsewhere, and should that not load, SDL_mixer plays the
+// file itself (on Windows, on the system's own synthesiser).
 #pragma once
 
 #include <QByteArray>

@@ -2,6 +2,7 @@
 
 #include "platform/audio/AudioOutput.h"
 #include "platform/audio/SdlAudio.h"
+#include "platform/audio/TuneSynthesis.h"
 
 #include <QLibrary>
 #include <mutex>
@@ -9,11 +10,6 @@
 namespace platform {
 
 namespace {
-
-// Twice the most voices our tune sounds at once (14): no note of it is ever stolen.
-constexpr int kPolyphony = 32;
-// The gain the mixer gives FluidSynth at full volume: the level the tune has always had.
-constexpr float kGain = 1.2F;
 
 #define BRAINLOCK_FLUIDSYNTH_FUNCTIONS(X)                                                          \
     X(new_fluid_settings)                                                                          \
@@ -110,12 +106,12 @@ bool SynthMusic::build(const QByteArray& path) {
     if (!settings_) return false;
     fluid.fluid_settings_setnum(settings_, "synth.sample-rate", frequency);
     if (!ownSoundFont().isEmpty()) {
-        fluid.fluid_settings_setint(settings_, "synth.polyphony", kPolyphony);
+        fluid.fluid_settings_setint(settings_, "synth.polyphony", tune::kPolyphony);
         fluid.fluid_settings_setint(settings_, "synth.chorus.active", 0);
     }
     synth_ = fluid.new_fluid_synth(settings_);
     if (!synth_) return false;
-    fluid.fluid_synth_set_gain(synth_, kGain);
+    fluid.fluid_synth_set_gain(synth_, tune::kGain);
     sdl().Mix_EachSoundFont(loadSoundFont, synth_);
     if (fluid.fluid_synth_sfcount(synth_) == 0) return false;
     player_ = fluid.new_fluid_player(synth_);
