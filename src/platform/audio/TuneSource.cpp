@@ -42,6 +42,17 @@ std::optional<std::uint32_t> littleEndian32(std::string_view bytes, std::size_t 
     return value;
 }
 
+char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
+    return true;
+}
+
 // The comments of one Vorbis comment block: the vendor string, a count, then "NAME=value"
 // each with its length. Field names compare without regard to case, as the format has it.
 std::optional<std::string> commentIn(std::string_view block, std::string_view field) {
@@ -58,10 +69,8 @@ std::optional<std::string> commentIn(std::string_view block, std::string_view fi
         const std::string_view comment = block.substr(at + 4, *length);
         at += 4 + *length;
         if (comment.size() <= field.size() || comment[field.size()] != '=') continue;
-        bool same = true;
-        for (std::size_t c = 0; c < field.size() && same; ++c)
-            same = (comment[c] | 0x20) == (field[c] | 0x20);
-        if (same) return std::string(comment.substr(field.size() + 1));
+        if (sameName(comment.substr(0, field.size()), field))
+            return std::string(comment.substr(field.size() + 1));
     }
     return std::nullopt;
 }
