@@ -14,8 +14,6 @@
 #include <fluidsynth.h>
 #include <fstream>
 #include <iterator>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
