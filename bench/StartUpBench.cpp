@@ -6,7 +6,6 @@
 #include "Startup.h"
 #include "game/uMain.h"
 #include "platform/system/StartupTrace.h"
-#include "platform/widgets/Fonts.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -123,7 +122,7 @@ void printBreakdown(const PhaseMedians& game, const PhaseMedians& bare) {
 int runFirstPaintChild(int argc, char* argv[], long long launchedAtMicros) {
     platform::enableStartupTrace(launchedAtMicros);
     platform::startupMark("process start and libraries");
-    platform::startReadingFontConfiguration(); // as the game's main does
+    startWorkAheadOfTheWindow(); // as the game's main does
     QApplication app(argc, argv);
     platform::startupMark("application object");
     const std::unique_ptr<TWindows> windows = createWindows(app);

@@ -4,12 +4,27 @@
 #include "game/uMain.h"
 #include "platform/Application.h"
 #include "platform/system/Clock.h"
+#include "platform/system/FirstFrameHeap.h"
 #include "platform/system/StartupTrace.h"
+#include "platform/system/WorkAhead.h"
 #include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Fonts.h"
 
 #include <QApplication>
 
 TWindows::~TWindows() = default;
+
+void startWorkAheadOfTheWindow() {
+    // Where fonts come from fontconfig (Linux); elsewhere the system keeps the fonts, and the
+    // allocator is not glibc's.
+#ifdef BRAINLOCK_FONTCONFIG
+    const platform::HeapStretch heap = platform::growHeapAhead(); // before any other thread
+    platform::startWorkAhead([heap] {
+        platform::faultInAhead(heap);
+        platform::readFontConfiguration();
+    });
+#endif
+}
 
 std::unique_ptr<TWindows> createWindows(QApplication& app) {
     platform::initApplication(app, QStringLiteral("Brainlock Game"));

@@ -17,6 +17,10 @@ struct TWindows {
     ~TWindows();
 };
 
+// Before the application object is made, on the main thread: starts the first frame's work
+// that another thread can do meanwhile (its heap mapped, the font configuration read).
+void startWorkAheadOfTheWindow();
+
 // Builds the main window, which builds the about window as its picture is first clicked; when
 // the main window cannot be built, shows the "Application Error" box and returns nothing.
 std::unique_ptr<TWindows> createWindows(QApplication& app);

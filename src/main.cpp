@@ -1,13 +1,12 @@
 // Brainlock Game: crack a secret number of four to six digits from the counts of correct
 // digits and correct places each guess earns.
 #include "Startup.h"
-#include "platform/widgets/Fonts.h"
 #include "platform/window/WindowSystem.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    platform::startReadingFontConfiguration(); // while the application object is made
+    startWorkAheadOfTheWindow(); // while the application object is made
     std::vector<char*> arguments = platform::argumentsWithWindowSystem(argc, argv);
     int count = static_cast<int>(arguments.size()) - 1;
     QApplication app(count, arguments.data());

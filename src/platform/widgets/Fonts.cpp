@@ -1,10 +1,9 @@
 #include "platform/widgets/Fonts.h"
 
-#include "platform/system/ThreadPriority.h"
+#include "platform/system/WorkAhead.h"
 
 #include <QFontDatabase>
 #include <QStringList>
-#include <future>
 #ifdef BRAINLOCK_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -21,18 +20,13 @@ QString standIn(const QString& family) {
     return {};
 }
 
-std::future<void>& fontConfiguration() {
-    static std::future<void> reading;
-    return reading;
-}
-
 // The family to ask for: the named one where it is installed, else its stand-in. Asked of
 // the list of installed families, once per family: a request for a missing family would
 // make Qt work out fontconfig's whole fallback list for it, and an alias lookup (hasFamily)
 // costs as much; either would cost the first frame several milliseconds.
 QString installedFamily(const QString& family) {
     static const QStringList installed = [] {
-        waitForFontConfiguration();
+        waitForWorkAhead(); // two readers at once would each read it all
         return QFontDatabase::families();
     }();
     const QString substitute = standIn(family);
@@ -42,19 +36,10 @@ QString installedFamily(const QString& family) {
 
 } // namespace
 
-void startReadingFontConfiguration() {
+void readFontConfiguration() {
 #ifdef BRAINLOCK_FONTCONFIG
-    // fontconfig keeps the configuration it reads as its current one, which Qt then finds.
-    fontConfiguration() = std::async(std::launch::async, [] {
-        yieldToTheWindow(); // it runs as the program waits for the X server
-        FcInit();
-    });
+    FcInit(); // fontconfig keeps it as its current configuration, which Qt then finds
 #endif
-}
-
-// Two readers at once would each read it all.
-void waitForFontConfiguration() {
-    if (fontConfiguration().valid()) fontConfiguration().get();
 }
 
 void installFontSubstitutes() {

@@ -12,11 +12,10 @@ inline const QString kSerifFamily = QStringLiteral("Times New Roman");
 constexpr int kSansPixelSize = 11;
 
 // Reading the font configuration takes the first frame several milliseconds, and Qt does it
-// only once the application object stands. Started before that object is made, it is read on
-// a thread of its own meanwhile; the first use of a font waits for it (where fonts come from
-// fontconfig; elsewhere these do nothing).
-void startReadingFontConfiguration();
-void waitForFontConfiguration();
+// only once the application object stands. Read ahead (startWorkAhead) before that object is
+// made, it is read meanwhile; the first use of a font waits for that work (where fonts come
+// from fontconfig; elsewhere this does nothing).
+void readFontConfiguration();
 
 // Registers the substitutes once per process (Liberation Sans and Serif).
 void installFontSubstitutes();
