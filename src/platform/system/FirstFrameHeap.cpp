@@ -12,7 +12,7 @@
 #if defined(__SANITIZE_ADDRESS__)
 #define BRAINLOCK_FOREIGN_ALLOCATOR 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) ||                     \
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) ||                         \
     __has_feature(thread_sanitizer)
 #define BRAINLOCK_FOREIGN_ALLOCATOR 1
 #endif
