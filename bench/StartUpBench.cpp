@@ -28,6 +28,7 @@ constexpr int kStartRuns = 20;
 struct StartMarks {
     std::vector<std::string> phases;
     std::map<std::string, double> endMs;
+    int processor = -1;
 };
 
 StartMarks startMarks(const std::vector<std::string>& program, const std::string& config,
@@ -42,6 +43,10 @@ StartMarks startMarks(const std::vector<std::string>& program, const std::string
         const std::size_t tab = line.find('\t');
         if (tab == std::string::npos) break;
         const std::string phase = line.substr(0, tab);
+        if (phase == "processor") {
+            marks.processor = std::atoi(line.c_str() + tab + 1);
+            continue;
+        }
         marks.phases.push_back(phase);
         marks.endMs[phase] = std::atof(line.c_str() + tab + 1) / 1000.0;
     }
@@ -117,11 +122,28 @@ void printBreakdown(const PhaseMedians& game, const PhaseMedians& bare) {
     std::printf("\n");
 }
 
+// How one program's starts fell on the processors, with the median process start on each:
+// where one processor ran slower, the program placed there more often is the slower.
+void printPlacement(const char* what, const std::vector<StartMarks>& runs) {
+    std::map<int, std::vector<double>> starts;
+    for (const StartMarks& run : runs)
+        starts[run.processor].push_back(run.endMs.at("process start and libraries"));
+    std::string counts, processors, times;
+    for (const auto& [processor, ms] : starts) {
+        const char* between = counts.empty() ? "" : " / ";
+        counts += between + std::to_string(ms.size());
+        processors += between + std::to_string(processor);
+        times += between + fixed(median(ms), "ms");
+    }
+    const std::string method = "starts on processors " + processors + ", process start " + times;
+    row(what, counts, "", method.c_str());
+}
+
 } // namespace
 
 int runFirstPaintChild(int argc, char* argv[], long long launchedAtMicros) {
     platform::enableStartupTrace(launchedAtMicros);
-    platform::startupMark("process start and libraries");
+    markProcessStart();
     startWorkAheadOfTheWindow(); // as the game's main does
     QApplication app(argc, argv);
     platform::startupMark("application object");
@@ -155,6 +177,8 @@ void benchStartUp(const std::string& self, const std::string& bare, const std::s
     row("first paint, bare window + a text line", fixed(t, "ms"), "", method.c_str());
     row("  game : bare", fixed(g / b, "x", 2), "", "ratio of the medians");
     row("  game : bare with text", fixed(g / t, "x", 2), "<= 1.10x", "ratio of the medians");
+    printPlacement("  placement, game", game);
+    printPlacement("  placement, bare window + a text line", textFloor);
     printBreakdown(phaseMedians(game), phaseMedians(textFloor));
 }
 

@@ -43,7 +43,7 @@ private:
 
 int main(int argc, char* argv[]) {
     platform::enableStartupTrace(argc > 1 ? std::atoll(argv[1]) : monotonicMicros());
-    platform::startupMark("process start and libraries");
+    markProcessStart();
     QApplication app(argc, argv);
     platform::startupMark("application object");
     const char* mode = argc > 2 ? argv[2] : "";
