@@ -5,12 +5,14 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <sched.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace bench {
 
-Child spawn(const std::vector<std::string>& args, const std::vector<std::string>& env) {
+Child spawn(const std::vector<std::string>& args, const std::vector<std::string>& env,
+            int processor) {
     int fds[2];
     if (pipe(fds) != 0) std::exit(2);
     Child child;
@@ -22,6 +24,12 @@ Child spawn(const std::vector<std::string>& args, const std::vector<std::string>
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDERR_FILENO);
         close(fds[0]);
+        if (processor >= 0) {
+            cpu_set_t one;
+            CPU_ZERO(&one);
+            CPU_SET(processor, &one);
+            sched_setaffinity(0, sizeof one, &one);
+        }
         std::vector<char*> argv;
         for (const std::string& arg : args)
             argv.push_back(const_cast<char*>(arg.c_str()));
@@ -32,6 +40,15 @@ Child spawn(const std::vector<std::string>& args, const std::vector<std::string>
     close(fds[1]);
     child.out = fds[0];
     return child;
+}
+
+std::vector<int> usableProcessors() {
+    cpu_set_t mask;
+    std::vector<int> processors;
+    if (sched_getaffinity(0, sizeof mask, &mask) != 0) return processors;
+    for (int processor = 0; processor < CPU_SETSIZE; ++processor)
+        if (CPU_ISSET(processor, &mask)) processors.push_back(processor);
+    return processors;
 }
 
 std::string readLine(int fd) {

@@ -16,8 +16,13 @@ struct Child {
     int out = -1; // its standard output
 };
 
-// Starts a program with extra environment, its output on a pipe, its errors discarded.
-Child spawn(const std::vector<std::string>& args, const std::vector<std::string>& env);
+// Starts a program with extra environment, its output on a pipe, its errors discarded. Given a
+// processor, the program starts on it, bound to it until it lets itself run anywhere
+// (markProcessStart); else the scheduler places it.
+Child spawn(const std::vector<std::string>& args, const std::vector<std::string>& env,
+            int processor = -1);
+// The processors this process may run on.
+std::vector<int> usableProcessors();
 // The next line of the child's output, without its end; empty at the end of the output.
 std::string readLine(int fd);
 // Asks the child to end (SIGTERM) and waits for it.

@@ -32,11 +32,11 @@ struct StartMarks {
 };
 
 StartMarks startMarks(const std::vector<std::string>& program, const std::string& config,
-                      const char* mode = nullptr) {
+                      int processor, const char* mode = nullptr) {
     std::vector<std::string> args = program;
     args.push_back(std::to_string(monotonicMicros()));
     if (mode && *mode) args.push_back(mode);
-    Child child = spawn(args, {config});
+    Child child = spawn(args, {config}, processor);
     StartMarks marks;
     for (std::string line = readLine(child.out); !line.empty() && line != "end";
          line = readLine(child.out)) {
@@ -122,8 +122,8 @@ void printBreakdown(const PhaseMedians& game, const PhaseMedians& bare) {
     std::printf("\n");
 }
 
-// How one program's starts fell on the processors, with the median process start on each:
-// where one processor ran slower, the program placed there more often is the slower.
+// How one program's starts fell on the processors, with the median process start on each: a
+// processor that ran slower for a while shows here.
 void printPlacement(const char* what, const std::vector<StartMarks>& runs) {
     std::map<int, std::vector<double>> starts;
     for (const StartMarks& run : runs)
@@ -158,10 +158,15 @@ int runFirstPaintChild(int argc, char* argv[], long long launchedAtMicros) {
 
 void benchStartUp(const std::string& self, const std::string& bare, const std::string& config) {
     std::vector<StartMarks> game, floor, textFloor;
-    for (int i = 0; i < kStartRuns; ++i) { // interleaved, so drift touches all alike
-        game.push_back(startMarks({self, "--first-paint"}, config));
-        floor.push_back(startMarks({bare}, config, ""));
-        textFloor.push_back(startMarks({bare}, config, "text"));
+    // Interleaved, so drift touches all alike, and each program started as often on each
+    // processor.
+    const std::vector<int> processors = usableProcessors();
+    for (int i = 0; i < kStartRuns; ++i) {
+        const int processor =
+            processors.empty() ? -1 : processors[static_cast<std::size_t>(i) % processors.size()];
+        game.push_back(startMarks({self, "--first-paint"}, config, processor));
+        floor.push_back(startMarks({bare}, config, processor, ""));
+        textFloor.push_back(startMarks({bare}, config, processor, "text"));
     }
     const auto firstPaints = [](const std::vector<StartMarks>& runs) {
         std::vector<double> ms;
