@@ -20,18 +20,15 @@ inline int& startProcessor() {
 }
 
 // The first mark, and the processor the program's main thread started on; then the program
-// may run on any processor. The launcher starts each program as often on each processor: on a
-// virtual machine one processor can run slower than another for a while, and left to the
-// scheduler, one program tends to land on the same processor start after start.
+// may run wherever its launcher may. The launcher starts each program as often on each
+// processor: on a virtual machine one processor can run slower than another for a while, and
+// left to the scheduler, one program tends to land on the same processor start after start.
 inline void markProcessStart() {
     platform::startupMark("process start and libraries");
     startProcessor() = sched_getcpu();
-    cpu_set_t any;
-    CPU_ZERO(&any);
-    const long processors = sysconf(_SC_NPROCESSORS_CONF);
-    for (long processor = 0; processor < processors && processor < CPU_SETSIZE; ++processor)
-        CPU_SET(static_cast<int>(processor), &any);
-    sched_setaffinity(0, sizeof any, &any);
+    cpu_set_t launchers;
+    if (sched_getaffinity(getppid(), sizeof launchers, &launchers) == 0)
+        sched_setaffinity(0, sizeof launchers, &launchers);
 }
 
 // What a started program reports: a line "phase<TAB>microseconds" a mark, its processor as

@@ -12,9 +12,9 @@ inline const QString kSerifFamily = QStringLiteral("Times New Roman");
 constexpr int kSansPixelSize = 11;
 
 // Reading the font configuration takes the first frame several milliseconds, and Qt does it
-// only once the application object stands. Read ahead (startWorkAhead) before that object is
-// made, it is read meanwhile; the first use of a font waits for that work (where fonts come
-// from fontconfig; elsewhere this does nothing).
+// only once the application object stands. Called on the work-ahead thread (startWorkAhead)
+// before that object is made, it reads it meanwhile; the first use of a font waits for that
+// work (where fonts come from fontconfig; elsewhere this does nothing).
 void readFontConfiguration();
 
 // Registers the substitutes once per process (Liberation Sans and Serif).
