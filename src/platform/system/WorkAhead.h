@@ -7,7 +7,7 @@
 
 namespace platform {
 
-// Starts `work` on a thread of the least priority (yieldToTheWindow). Once per process.
+// Starts `work` on a thread of its own. Once per process.
 void startWorkAhead(std::function<void()> work);
 
 // Waits until that work is done; at once when it is done or was never started.
