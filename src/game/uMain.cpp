@@ -83,6 +83,7 @@ TfMain::~TfMain() {
 // asked it put it is known.
 void TfMain::windowIsOnScreen() {
     if (platform::windowPlacesAreKnown()) managerShift_ = managerShift(placeAsked_, {x(), y()});
+    platform::dropWindowIconCopies();
     platform::startAudio();
 }
 

@@ -43,6 +43,7 @@ void postApplicationError(const QString& message) {
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -68,6 +69,10 @@ void initApplication(QApplication& app, const QString& title) {
     app.setFont(uiFont());
     registerCursors(); // before any window is built
     markDialogsModalOnWayland(app);
+}
+
+void dropWindowIconCopies() {
+    QPixmapCache::clear();
 }
 
 } // namespace platform

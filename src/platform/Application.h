@@ -34,4 +34,9 @@ class QApplication;
 namespace platform {
 // Title, style, fonts: what the application object is given before any window is built.
 void initApplication(QApplication& app, const QString& title);
+
+// Qt scales the window icon for each window it makes and keeps the copies in its pixmap cache,
+// whose clean-up timer then wakes the program 30 s later. Once the window is on screen the
+// copies are of no more use: dropping them leaves an idle game nothing to wake for.
+void dropWindowIconCopies();
 } // namespace platform
