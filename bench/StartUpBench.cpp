@@ -25,7 +25,7 @@ namespace bench {
 namespace {
 
 constexpr int kStartRuns = 20;
-constexpr int kLoadedStartRuns = 10;
+constexpr int kLoadedStartRuns = 20;
 
 // One start of a program that reports its start-up phase by phase: each phase's end, in ms
 // since the fork, in the order they came, the shares (within the phases) after them.

@@ -318,4 +318,5 @@ def main():
                                           gaps(stopped)))
 
 
-main()
+if __name__ == "__main__":
+    main()
